@@ -1,0 +1,17 @@
+#include "calc/calclog.h"
+
+#include <QTextEdit>
+
+QColor logColor(LogColour colour)
+{
+    const LogRgba rgba = logRgba(colour);
+    QColor color;
+    color.setRgb(rgba.red, rgba.green, rgba.blue, rgba.alpha);
+    return color;
+}
+
+void appendLog(QTextEdit *log, LogColour colour, const QString &text)
+{
+    log->setTextColor(logColor(colour));
+    log->append(text);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "calc/logpalette.h"
+
+#include <QColor>
+
+class QString;
+class QTextEdit;
+
+// The log's palette colour as the text edit takes it.
+QColor logColor(LogColour colour);
+
+// The one way anything writes to the log: set the colour, then append one paragraph.
+void appendLog(QTextEdit *log, LogColour colour, const QString &text);

@@ -1,0 +1,11 @@
+#include "design/coreformulas.h"
+
+double coreSectionCm2(float y, float y1)
+{
+    return double(y) * double(y1) * 0.01;
+}
+
+double coreAreaProductCm4(float y, float y1, float b, float h)
+{
+    return double(y) * double(y1) * double(b) * double(h) * 0.0001;
+}

@@ -1,0 +1,3 @@
+#include "design/designstate.h"
+
+DesignState designState;

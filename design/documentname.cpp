@@ -1,0 +1,34 @@
+#include "design/documentname.h"
+
+const QString buildNumber = QStringLiteral("243");
+QString documentName = QStringLiteral("trans");
+
+namespace {
+const QString extension = QStringLiteral(".zmr");
+}
+
+QString documentNameFromArgument(const QByteArray &argument, const QString &current)
+{
+    const QString text = QString::fromLatin1(argument);
+    if (!text.endsWith(extension, Qt::CaseSensitive))
+        return current;
+    return text.left(text.size() - extension.size());
+}
+
+QString nextDocumentName(const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("0");
+    const QChar last = name.back();
+    const QString head = name.left(name.size() - 1);
+    if (last >= QLatin1Char('0') && last <= QLatin1Char('8'))
+        return head + QChar(last.unicode() + 1);
+    if (last == QLatin1Char('9'))
+        return head + QStringLiteral("10");
+    return name + QLatin1Char('0');
+}
+
+QString documentStatusText(const QString &name)
+{
+    return QLatin1Char(' ') + name + extension + QLatin1Char(' ');
+}

@@ -1,0 +1,178 @@
+#include "mainwindow/zelmora3.h"
+
+#include "calc/calclog.h"
+#include "design/coreformulas.h"
+#include "design/designstate.h"
+#include "design/documentname.h"
+#include "design/numbers.h"
+#include "mainwindow/slotconnect.h"
+#include "ui_zelmora3.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTableWidgetItem>
+
+namespace {
+
+// The status-bar label that shows the document name; the window owns it.
+QPointer<QLabel> statusLabel;
+
+void setCell(QTableWidget *table, int row, int column, const QString &text)
+{
+    table->setItem(row, column, new QTableWidgetItem(text));
+}
+
+} // namespace
+
+Zelmora3::Zelmora3(QWidget *parent) : QMainWindow(parent), ui(new Ui::Zelmora3)
+{
+    ui->setupUi(this);
+    connectSlotsByObjectName(this);
+    applyStartContents();
+}
+
+Zelmora3::~Zelmora3()
+{
+    delete ui;
+}
+
+void Zelmora3::applyStartContents()
+{
+    DesignState &s = designState;
+    ui->textEdit->append(QStringLiteral("Zelmora ver. 3.0 alpha, build ") + buildNumber);
+    ui->spinBox->setValue(DesignState::defaultWindingCount);
+
+    ui->lineEdit_11->setText(formatNumber(DesignState::defaultEfficiency));
+    ui->lineEdit_2->setText(formatNumber(DesignState::defaultInduction));
+    ui->lineEdit_8->setText(formatNumber(DesignState::defaultCoreY));
+    ui->lineEdit_9->setText(formatNumber(DesignState::defaultCoreY1));
+    ui->lineEdit_10->setText(formatNumber(DesignState::defaultCoreB));
+    ui->lineEdit_13->setText(formatNumber(DesignState::defaultCoreH));
+    ui->lineEdit_3->setText(
+        formatNumber(coreSectionCm2(DesignState::defaultCoreY, DesignState::defaultCoreY1)));
+    ui->lineEdit_4->setText(formatNumber(
+        coreAreaProductCm4(DesignState::defaultCoreY, DesignState::defaultCoreY1,
+                           DesignState::defaultCoreB, DesignState::defaultCoreH)));
+    ui->lineEdit_12->setText(formatNumber(DesignState::defaultPlateThickness));
+    ui->lineEdit_3->setEnabled(false);
+    ui->lineEdit_4->setEnabled(false);
+
+    s.coreY = readNumber(ui->lineEdit_8->text());
+    s.coreY1 = readNumber(ui->lineEdit_9->text());
+    s.coreB = readNumber(ui->lineEdit_10->text());
+    s.coreH = readNumber(ui->lineEdit_13->text());
+
+    QTableWidget *table = ui->tableWidget;
+    table->setRowCount(DesignState::defaultWindingCount);
+    table->setColumnCount(2);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        setCell(table, row, 0, QString());
+        setCell(table, row, 1, QString());
+    }
+    setCell(table, 0, 1, tr("(посчитается)"));
+
+    statusLabel = new QLabel(this);
+    add_status_Bar();
+
+    // The window is always built for the low-frequency type.
+    ui->lineEdit->setText(formatNumber(s.lfFrequency));
+    ui->label_3->setText(tr("Гц"));
+    setCell(table, 0, 0, formatNumber(DesignState::defaultPrimaryVoltageLf));
+    s.frequency = s.lfFrequency;
+
+    showCorePicture("img/E-core.png");
+}
+
+void Zelmora3::add_status_Bar()
+{
+    if (!statusLabel)
+        return;
+    if (statusLabel->parentWidget() != statusBar())
+        statusBar()->addWidget(statusLabel, 0);
+    statusLabel->setText(documentStatusText(documentName));
+}
+
+void Zelmora3::log(LogColour colour, const QString &text)
+{
+    appendLog(ui->textEdit, colour, text);
+}
+
+void Zelmora3::refuse(QLineEdit *field, const QString &message)
+{
+    log(LogColour::Red, message);
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+}
+
+void Zelmora3::showCorePicture(const char *path)
+{
+    const QPixmap picture(QString::fromLatin1(path));
+    ui->label_18->resize(picture.size());
+    ui->label_18->setPixmap(picture);
+}
+
+// "Новый": the next document name in the status bar; nothing else changes.
+void Zelmora3::on_action_4_activated()
+{
+    documentName = nextDocumentName(documentName);
+    add_status_Bar();
+}
+
+// "Выход": only an explicit "don't save" closes the window; Save is not implemented,
+// and Cancel (or closing the question) keeps the design on screen.
+void Zelmora3::on_action_8_activated()
+{
+    QMessageBox question;
+    question.setIcon(QMessageBox::Question);
+    question.setText(tr("Документ был изменён."));
+    question.setInformativeText(tr("Хотите сохранить изменения перед выходом?"));
+    question.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    question.setDefaultButton(QMessageBox::Save);
+    if (question.exec() == QMessageBox::Discard)
+        close();
+}
+
+namespace {
+
+void inform(QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box;
+    box.setIcon(icon);
+    box.setText(text);
+    box.exec();
+}
+
+} // namespace
+
+// "О программе"
+void Zelmora3::on_action_9_activated()
+{
+    inform(QMessageBox::Information,
+           tr("Программа для расчёта трансформаторов\nZelmora ver. 3.0 alpha, build ") + buildNumber
+               + tr("\nhttps://zelmora.example.org\ne-mail: zelmora@example.org\nZelmora "
+                    "developers\n2026"));
+}
+
+// "Справка"
+void Zelmora3::on_action_10_activated()
+{
+    inform(QMessageBox::Information, tr("В разработке"));
+}
+
+// "Поддержать программу"
+void Zelmora3::on_action_5_activated()
+{
+    inform(QMessageBox::Question,
+           tr("Желающие поддержать программу материально могут\n"
+              "выслать любую сумму денег на следующие кошельки \n"
+              "WebMoney:\n"
+              "_________________________________\n"
+              "R000000000000\n"
+              "Z000000000000\n"
+              "E000000000000\n"
+              "\n"
+              "Спасибо!"));
+}
