@@ -1,0 +1,79 @@
+#include "design/documentname.h"
+
+#include <QTest>
+
+class TestDocumentName : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fromArgument_data()
+    {
+        QTest::addColumn<QByteArray>("argument");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << QByteArray("psu.zmr") << "psu";
+        QTest::newRow("directory kept") << QByteArray("D:\\work\\psu.zmr") << "D:\\work\\psu";
+        QTest::newRow("upper case") << QByteArray("psu.ZMR") << "trans";
+        QTest::newRow("other ending") << QByteArray("psu.zmr.bak") << "trans";
+        QTest::newRow("extension only") << QByteArray(".zmr") << "";
+        QTest::newRow("no extension") << QByteArray("psu") << "trans";
+        QTest::newRow("empty") << QByteArray() << "trans";
+        QTest::newRow("latin-1 bytes") << QByteArray("\xe9t\xe9.zmr") << QString::fromLatin1("\xe9t\xe9");
+        QTest::newRow("invalid utf-8") << QByteArray("\xff\xfe\xc3.zmr") << QString::fromLatin1("\xff\xfe\xc3");
+        QTest::newRow("long") << QByteArray(100000, 'a') + ".zmr" << QString(100000, QLatin1Char('a'));
+    }
+    void fromArgument()
+    {
+        QFETCH(QByteArray, argument);
+        QFETCH(QString, name);
+        QCOMPARE(documentNameFromArgument(argument, QStringLiteral("trans")), name);
+    }
+
+    void next_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("letter") << "trans" << "trans0";
+        QTest::newRow("0") << "trans0" << "trans1";
+        QTest::newRow("8") << "psu8" << "psu9";
+        QTest::newRow("9") << "trans9" << "trans10";
+        QTest::newRow("19") << "trans19" << "trans110";
+        QTest::newRow("99") << "trans99" << "trans910";
+        QTest::newRow("empty") << "" << "0";
+        QTest::newRow("directory") << "D:\\work\\psu" << "D:\\work\\psu0";
+        QTest::newRow("sign") << "a-" << "a-0";
+        QTest::newRow("non-latin digit") << QString::fromUtf8("a٣") << QString::fromUtf8("a٣0");
+        QTest::newRow("cyrillic") << QString::fromUtf8("файл") << QString::fromUtf8("файл0");
+    }
+    void next()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, next);
+        QCOMPARE(nextDocumentName(name), next);
+    }
+
+    void newFiveTimes()
+    {
+        QString name = QStringLiteral("trans");
+        QStringList seen;
+        for (int i = 0; i < 5; ++i)
+            seen << (name = nextDocumentName(name));
+        QCOMPARE(seen, QStringList({"trans0", "trans1", "trans2", "trans3", "trans4"}));
+    }
+
+    void statusText()
+    {
+        QCOMPARE(documentStatusText("trans"), QStringLiteral(" trans.zmr "));
+        QCOMPARE(documentStatusText(""), QStringLiteral(" .zmr "));
+        QCOMPARE(documentStatusText("D:\\work\\psu"), QStringLiteral(" D:\\work\\psu.zmr "));
+    }
+
+    void processWideStart()
+    {
+        QCOMPARE(buildNumber, QStringLiteral("243"));
+        QCOMPARE(documentName, QStringLiteral("trans"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDocumentName)
+#include "tst_documentname.moc"

@@ -1,0 +1,90 @@
+#include "design/numbers.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+class TestNumbers : public QObject
+{
+    Q_OBJECT
+
+    static bool russian() { return QLocale::system().decimalPoint() == QLatin1Char(','); }
+
+private slots:
+    void reader_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<float>("value");
+        QTest::newRow("plain") << "0.91" << true << 0.91f;
+        QTest::newRow("whole") << "20" << true << 20.0f;
+        QTest::newRow("negative") << "-5" << true << -5.0f;
+        QTest::newRow("blanks around") << "  12 " << true << 12.0f;
+        QTest::newRow("exponent") << "2.5e3" << true << 2500.0f;
+        QTest::newRow("largest float") << "3.4e38" << true << 3.4e38f;
+        QTest::newRow("underflow is zero") << "1e-50" << true << 0.0f;
+        QTest::newRow("comma") << "0,91" << russian() << (russian() ? 0.91f : 0.0f);
+        QTest::newRow("empty") << "" << false << 0.0f;
+        QTest::newRow("blank") << " " << false << 0.0f;
+        QTest::newRow("word") << "abc" << false << 0.0f;
+        QTest::newRow("auto") << "auto" << false << 0.0f;
+        QTest::newRow("number and word") << "12abc" << false << 0.0f;
+        QTest::newRow("inf") << "inf" << false << 0.0f;
+        QTest::newRow("minus inf") << "-inf" << false << 0.0f;
+        QTest::newRow("nan") << "nan" << false << 0.0f;
+        QTest::newRow("beyond float") << "1e39" << false << 0.0f;
+        QTest::newRow("beyond float, negative") << "-1e39" << false << 0.0f;
+        QTest::newRow("beyond double") << "1e400" << false << 0.0f;
+        QTest::newRow("grouping") << "1,000.5" << false << 0.0f;
+        QTest::newRow("two points") << "1.2.3" << false << 0.0f;
+        QTest::newRow("cyrillic") << "двадцать" << false << 0.0f;
+    }
+    void reader()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(float, value);
+        bool read = !ok;
+        QCOMPARE(readNumber(text, &read), value);
+        QCOMPARE(read, ok);
+        QCOMPARE(readNumber(text), value);
+    }
+
+    void formatter_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0.91f") << double(0.91f) << "0.91";
+        QTest::newRow("1.4f") << double(1.4f) << "1.4";
+        QTest::newRow("0.2f") << double(0.2f) << "0.2";
+        QTest::newRow("13.19f") << double(13.19f) << "13.19";
+        QTest::newRow("1179.8f") << double(1179.8f) << "1179.8";
+        QTest::newRow("whole") << 20.0 << "20";
+        QTest::newRow("kHz") << double(20000.0f / 1000.0f) << "20";
+        QTest::newRow("small") << 0.00001 << "1e-05";
+        QTest::newRow("large") << 1234567.0 << "1.23457e+06";
+        QTest::newRow("six digits") << 123456.0 << "123456";
+        QTest::newRow("negative") << -2.5 << "-2.5";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("product") << 112.5 << "112.5";
+    }
+    void formatter()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(formatNumber(value), text);
+    }
+
+    void narrowing()
+    {
+        QCOMPARE(toSingle(1.5), 1.5f);
+        QCOMPARE(toSingle(1e39), std::numeric_limits<float>::infinity());
+        QCOMPARE(toSingle(-1e39), -std::numeric_limits<float>::infinity());
+        QVERIFY(std::isnan(toSingle(std::nan(""))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNumbers)
+#include "tst_numbers.moc"
