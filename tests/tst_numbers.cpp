@@ -13,6 +13,12 @@ class TestNumbers : public QObject
     static bool russian() { return QLocale::system().decimalPoint() == QLatin1Char(','); }
 
 private slots:
+    void localeAsConfigured()
+    {
+        // The suite runs this test once under the C locale and once under a Russian one.
+        QCOMPARE(russian(), qgetenv("LC_ALL").startsWith("ru"));
+    }
+
     void reader_data()
     {
         QTest::addColumn<QString>("text");

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds Zelmora and runs the whole test suite headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh
+cmake --preset dev
+cmake --build --preset dev
+ctest --preset dev
