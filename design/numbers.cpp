@@ -3,14 +3,52 @@
 #include <QLocale>
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace {
 
-bool readWith(QLocale locale, const QString &text, double *value)
+// Typed numbers never carry digit grouping: "1,000" is not a thousand anywhere.
+QLocale withoutGrouping(QLocale locale)
 {
     locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    return locale;
+}
+
+// Plain decimals such as "220", "-0.5" or " 12.25 " read the same in every locale once
+// grouping is refused, so they skip the locale machinery; anything else returns false.
+bool readPlainDecimal(const QString &text, double *value)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    char digits[32];
+    const qsizetype length = end - begin;
+    if (length == 0 || length >= qsizetype(sizeof digits))
+        return false;
+    bool point = false;
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c = text.at(begin + i).unicode();
+        const bool digit = c >= u'0' && c <= u'9';
+        const bool sign = i == 0 && (c == u'-' || c == u'+');
+        // A full stop needs a digit on both sides.
+        const bool fullStop = c == u'.' && !point && i > 0 && digits[i - 1] >= '0' && digits[i - 1] <= '9'
+                              && i + 1 < length;
+        if (!digit && !sign && !fullStop)
+            return false;
+        point = point || fullStop;
+        digits[i] = char(c);
+    }
+    const char *first = digits[0] == '+' ? digits + 1 : digits;
+    const auto [last, error] = std::from_chars(first, digits + length, *value);
+    return error == std::errc() && last == digits + length;
+}
+
+bool readWith(const QLocale &locale, const QString &text, double *value)
+{
     bool ok = false;
     *value = locale.toDouble(text, &ok);
     return ok;
@@ -20,8 +58,12 @@ bool readWith(QLocale locale, const QString &text, double *value)
 
 float readNumber(const QString &text, bool *ok)
 {
+    // The user's locale by name: the system locale object itself asks the system on every use.
+    static const QLocale systemLocale = withoutGrouping(QLocale(QLocale::system().name()));
+    static const QLocale cLocale = withoutGrouping(QLocale::c());
     double value = 0.0;
-    bool read = readWith(QLocale::system(), text, &value) || readWith(QLocale::c(), text, &value);
+    bool read = readPlainDecimal(text, &value) || readWith(systemLocale, text, &value)
+                || (systemLocale != cLocale && readWith(cLocale, text, &value));
     if (read && !(std::isfinite(value) && std::fabs(value) <= FLT_MAX))
         read = false;
     if (ok)

@@ -58,6 +58,28 @@ private slots:
         QCOMPARE(readNumber(text), value);
     }
 
+    // Plain decimals take a short cut; it must read exactly what the C locale reads.
+    void plainDecimalsAsTheCLocale()
+    {
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::RejectGroupSeparator);
+        for (const char *text : {"0", "-0", "+5", "220", " 12 ", "007", "1.5", "-0.25", "1.", ".5", "-.5",
+                                 "-", "+", "+-1", "1-", "1.5.", "1..5", "- 5", "5 5", "1e5", "0.1",
+                                 "3.4028234663852886e38", "340282346638528859811704183484516925440",
+                                 "340282356779733661637539395458142568448", "123456789012345678901234567890",
+                                 "0.000000000000000000000000000000000000000000001"}) {
+            bool cOk = false;
+            const double cValue = c.toDouble(QString::fromLatin1(text), &cOk);
+            const bool finite = cOk && std::fabs(cValue) <= double(std::numeric_limits<float>::max());
+            bool ok = false;
+            const float value = readNumber(QString::fromLatin1(text), &ok);
+            if (russian() && !cOk)
+                continue; // the Russian locale may read what the C locale does not
+            QCOMPARE(ok, finite);
+            QCOMPARE(value, finite ? float(cValue) : 0.0f);
+        }
+    }
+
     void formatter_data()
     {
         QTest::addColumn<double>("value");
