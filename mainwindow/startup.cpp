@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFont>
 #include <QPixmap>
 #include <QSplashScreen>
 
@@ -14,6 +15,9 @@ int runZelmora(int argc, char **argv)
         documentName = documentNameFromArgument(QByteArray(argv[1]), documentName);
 
     QApplication application(argc, argv);
+    // The core panel places its captions at fixed pixel positions drawn for a compact 8-point
+    // dialog font; the usual wide desktop fonts would cut them off.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     QSplashScreen splash(QPixmap(QStringLiteral("splash.jpg")));
     splash.show();
     application.processEvents(); // let the splash paint once before the window is built

@@ -7,7 +7,7 @@ packages=(
     g++ make cmake pkg-config
     qt6-base-dev libgl-dev
     libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation
 )
 
 missing=()
