@@ -1,5 +1,6 @@
 #include "calc/calclog.h"
 
+#include <QScrollBar>
 #include <QTextEdit>
 
 QColor logColor(LogColour colour)
@@ -14,4 +15,10 @@ void appendLog(QTextEdit *log, LogColour colour, const QString &text)
 {
     log->setTextColor(logColor(colour));
     log->append(text);
+}
+
+void showLatestLog(QTextEdit *log)
+{
+    QScrollBar *bar = log->verticalScrollBar();
+    bar->setValue(bar->maximum());
 }

@@ -12,3 +12,6 @@ QColor logColor(LogColour colour);
 
 // The one way anything writes to the log: set the colour, then append one paragraph.
 void appendLog(QTextEdit *log, LogColour colour, const QString &text);
+
+// Scrolls the log to its newest line; writers call it once after what they appended.
+void showLatestLog(QTextEdit *log);

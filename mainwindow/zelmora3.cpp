@@ -98,6 +98,7 @@ void Zelmora3::add_status_Bar()
 void Zelmora3::log(LogColour colour, const QString &text)
 {
     appendLog(ui->textEdit, colour, text);
+    showLatestLog(ui->textEdit);
 }
 
 void Zelmora3::refuse(QLineEdit *field, const QString &message)

@@ -50,7 +50,7 @@ void Zelmora3::applyPass(const LfPassResult &result)
     for (const PassStep &step : result.steps) {
         switch (step.kind) {
         case PassStep::Kind::Log:
-            log(step.line.colour, logLineText(step.line, result.stamp));
+            appendLog(ui->textEdit, step.line.colour, logLineText(step.line, result.stamp));
             break;
         case PassStep::Kind::ColumnCount:
             table->setColumnCount(step.column);
@@ -102,6 +102,7 @@ void Zelmora3::applyPass(const LfPassResult &result)
         }
     }
     batch.endEditBlock();
+    showLatestLog(ui->textEdit);
 }
 
 void Zelmora3::on_pushButton_2_clicked()

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -239,6 +240,20 @@ private slots:
         QCOMPARE(cellText(w.table(), 1, 2), QStringLiteral("0"));
         QCOMPARE(cellText(w.table(), 1, 1), QStringLiteral("-1"));
         QVERIFY(w.lines().last().startsWith("2 обмотка: u=12 В, i=0 А,"));
+    }
+
+    void logFollowsNewLines()
+    {
+        W w;
+        w.example();
+        for (int run = 0; run < 5; ++run)
+            w.calculate();
+        QScrollBar *bar = w.log()->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+        bar->setValue(0);
+        typeAndReturn(w.edit("lineEdit_8"), "0"); // a refusal shows too
+        QCOMPARE(bar->value(), bar->maximum());
     }
 
     void pulseTypeIsNotCalculated()
