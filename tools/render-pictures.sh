@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Renders the pictures the program loads from their vector sources in art/:
+# the core pictures under img/, splash.jpg and the multi-size Zelmora.ico.
+# The rendered files are committed; run this after editing a drawing.
+# Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+for core in P-core PL-core E-core EL-core O-core chashka Other; do
+    rsvg-convert "art/$core.svg" -o "img/$core.png"
+done
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+rsvg-convert art/splash.svg -o "$scratch/splash.png"
+convert "$scratch/splash.png" -strip -quality 92 splash.jpg
+
+for size in 16 32 48 256; do
+    rsvg-convert -w "$size" -h "$size" art/Zelmora.svg -o "$scratch/icon-$size.png"
+done
+convert "$scratch"/icon-16.png "$scratch"/icon-32.png "$scratch"/icon-48.png "$scratch"/icon-256.png Zelmora.ico
