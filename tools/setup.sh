@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     libbenchmark-dev
     fonts-dejavu-core fonts-liberation
+    desktop-file-utils appstream
 )
 
 missing=()
