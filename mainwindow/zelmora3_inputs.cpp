@@ -6,6 +6,7 @@
 #include "design/corecatalogue.h"
 #include "design/coreformulas.h"
 #include "design/designstate.h"
+#include "design/frequency.h"
 #include "design/numbers.h"
 #include "ui_zelmora3.h"
 
@@ -84,21 +85,14 @@ void Zelmora3::on_action_30_activated()
 // The frequency is typed in Hz for the sine type and in kHz for the pulse type.
 void Zelmora3::on_lineEdit_editingFinished()
 {
-    bool ok = false;
-    const float value = readNumber(ui->lineEdit->text(), &ok);
-    if (!ok || !(value > 0.0f)) {
+    DesignState &s = designState;
+    const std::optional<float> hertz = typedFrequencyHz(ui->lineEdit->text(), s.pulseMode);
+    if (!hertz) {
         refuse(ui->lineEdit, tr("Ошибка в частоте!"));
         return;
     }
-    DesignState &s = designState;
-    if (s.pulseMode) {
-        const float hertz = toSingle(double(value) * 1000.0);
-        s.pulseFrequency = hertz;
-        s.frequency = hertz;
-    } else {
-        s.lfFrequency = value;
-        s.frequency = value;
-    }
+    (s.pulseMode ? s.pulseFrequency : s.lfFrequency) = *hertz;
+    s.frequency = *hertz;
 }
 
 // The table follows the number of windings; added rows start empty and forget what an

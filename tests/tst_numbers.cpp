@@ -1,3 +1,4 @@
+#include "design/frequency.h"
 #include "design/numbers.h"
 
 #include <QLocale>
@@ -103,6 +104,31 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(formatNumber(value), text);
+    }
+
+    void typedFrequency_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pulse");
+        QTest::addColumn<float>("hertz"); // 0 for a refused text
+        QTest::newRow("50 Hz") << "50" << false << 50.0f;
+        QTest::newRow("0.5 kHz") << "0.5" << true << 500.0f;
+        QTest::newRow("25 kHz") << "25" << true << 25000.0f;
+        QTest::newRow("zero") << "0" << false << 0.0f;
+        QTest::newRow("negative") << "-50" << true << 0.0f;
+        QTest::newRow("word") << "abc" << false << 0.0f;
+        QTest::newRow("inf") << "inf" << true << 0.0f;
+        QTest::newRow("largest Hz") << "3e38" << false << 3e38f;
+        // kHz that make more hertz than single precision holds are refused, not stored as infinity
+        QTest::newRow("kHz beyond range") << "7e35" << true << 0.0f;
+        QTest::newRow("kHz at the edge") << "3e35" << true << 3e38f;
+    }
+    void typedFrequency()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, pulse);
+        QFETCH(float, hertz);
+        QCOMPARE(typedFrequencyHz(text, pulse).value_or(0.0f), hertz);
     }
 
     void narrowing()

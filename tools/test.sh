@@ -6,3 +6,8 @@ bash tools/setup.sh
 cmake --preset dev
 cmake --build --preset dev
 ctest --preset dev
+
+# The same suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
