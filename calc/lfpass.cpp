@@ -202,8 +202,8 @@ LfPassResult runLfPass(DesignState &s, const LfPassInput &in)
         toSingle(45.0 * power / (f * double(bm) * double(s.currentDensity) * kWindow * kSteel)));
     out.log(LogColour::Green, CalcMessage::RequiredAreaProduct, {s.requiredAreaProduct});
 
-    s.coreSectionArea = roundForDisplay(toSingle(coreSectionCm2(s.coreY, s.coreY1)));
-    s.windowArea = roundForDisplay(toSingle(coreSectionCm2(s.coreB, s.coreH)));
+    s.coreSectionArea = roundForDisplay(toSingle(rectangleCm2(s.coreY, s.coreY1)));
+    s.windowArea = roundForDisplay(toSingle(rectangleCm2(s.coreB, s.coreH)));
     const double areaProduct = double(s.coreSectionArea) * double(s.windowArea);
     if (double(s.requiredAreaProduct) > areaProduct) {
         out.log(LogColour::Red, CalcMessage::CoreTooSmall,

@@ -1,8 +1,8 @@
 #include "design/coreformulas.h"
 
-double coreSectionCm2(float y, float y1)
+double rectangleCm2(float a, float b)
 {
-    return double(y) * double(y1) * 0.01;
+    return double(a) * double(b) * 0.01;
 }
 
 double coreAreaProductCm4(float y, float y1, float b, float h)

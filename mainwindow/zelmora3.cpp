@@ -52,7 +52,7 @@ void Zelmora3::applyStartContents()
     ui->lineEdit_10->setText(formatNumber(DesignState::defaultCoreB));
     ui->lineEdit_13->setText(formatNumber(DesignState::defaultCoreH));
     ui->lineEdit_3->setText(
-        formatNumber(coreSectionCm2(DesignState::defaultCoreY, DesignState::defaultCoreY1)));
+        formatNumber(rectangleCm2(DesignState::defaultCoreY, DesignState::defaultCoreY1)));
     ui->lineEdit_4->setText(formatNumber(
         coreAreaProductCm4(DesignState::defaultCoreY, DesignState::defaultCoreY1,
                            DesignState::defaultCoreB, DesignState::defaultCoreH)));

@@ -23,7 +23,7 @@ void Zelmora3::acceptDimension(QLineEdit *field, float *dimension, const QString
     }
     *dimension = value;
     const DesignState &s = designState;
-    ui->lineEdit_3->setText(formatNumber(coreSectionCm2(s.coreY, s.coreY1)));
+    ui->lineEdit_3->setText(formatNumber(rectangleCm2(s.coreY, s.coreY1)));
     ui->lineEdit_4->setText(formatNumber(coreAreaProductCm4(s.coreY, s.coreY1, s.coreB, s.coreH)));
 }
 

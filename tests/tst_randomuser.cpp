@@ -444,7 +444,7 @@ private:
         for (float d : {s.coreY, s.coreY1, s.coreB, s.coreH})
             if (!(std::isfinite(d) && d > 0.0f))
                 return fail(QStringLiteral("core dimension %1").arg(d));
-        if (edit("lineEdit_3")->text() != formatNumber(coreSectionCm2(s.coreY, s.coreY1))
+        if (edit("lineEdit_3")->text() != formatNumber(rectangleCm2(s.coreY, s.coreY1))
             || edit("lineEdit_4")->text() != formatNumber(coreAreaProductCm4(s.coreY, s.coreY1, s.coreB, s.coreH)))
             return fail(QStringLiteral("derived fields %1 and %2").arg(edit("lineEdit_3")->text(),
                                                                       edit("lineEdit_4")->text()));
