@@ -89,6 +89,11 @@ private slots:
         QTest::sendKeyEvent(QTest::Press, w.window->windowHandle(), pe, QStringLiteral("п"), Qt::AltModifier);
         QTest::sendKeyEvent(QTest::Release, w.window->windowHandle(), pe, QStringLiteral("п"), Qt::AltModifier);
         QTRY_COMPARE(w.lines().size(), 7); // a shortcut presses the button after a short delay
+
+        const Qt::Key ka = Qt::Key(QChar(u'К').unicode()); // Alt+К: the number of windings
+        QTest::sendKeyEvent(QTest::Press, w.window->windowHandle(), ka, QStringLiteral("к"), Qt::AltModifier);
+        QTest::sendKeyEvent(QTest::Release, w.window->windowHandle(), ka, QStringLiteral("к"), Qt::AltModifier);
+        QCOMPARE(w.window->focusWidget(), child<QSpinBox>(w.window.get(), "spinBox"));
     }
 
     void failureFocus_data()
