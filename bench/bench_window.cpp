@@ -1,5 +1,6 @@
 // Building and showing the main window, beside a plain window with as many widgets of the
-// same kinds built by hand; and the program's own start-up work.
+// same kinds and the same pictures, built by hand; and the program's own start-up work.
+// Run from the top folder, where the pictures are.
 #include "benchmain.h"
 #include "design/designstate.h"
 #include "mainwindow/zelmora3.h"
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -72,6 +74,13 @@ QWidget *makeWidget(const QByteArray &kind, QWidget *parent)
 void plainWindow(const QMap<QByteArray, int> &kinds)
 {
     QMainWindow window;
+    // the same pictures the form and the start contents load
+    window.setWindowIcon(QIcon(QStringLiteral("Zelmora.ico")));
+    for (const char *path : {"img/P-core.png", "img/E-core.png", "img/O-core.png", "img/chashka.png",
+                             "img/EL-core.png"})
+        window.addAction(new QAction(QIcon(QString::fromLatin1(path)), QStringLiteral("Действие"), &window));
+    auto *picture = new QLabel(&window);
+    picture->setPixmap(QPixmap(QStringLiteral("img/E-core.png")));
     auto *central = new QWidget(&window);
     auto *layout = new QVBoxLayout(central);
     for (auto kind = kinds.begin(); kind != kinds.end(); ++kind)

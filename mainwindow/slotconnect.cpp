@@ -1,6 +1,7 @@
 #include "mainwindow/slotconnect.h"
 
 #include <QAction>
+#include <QHash>
 #include <QMetaMethod>
 #include <QObject>
 
@@ -26,24 +27,23 @@ bool connectToSignal(QObject *sender, QByteArray signalName, QObject *receiver,
 
 void connectSlotsByObjectName(QObject *receiver)
 {
-    QList<QObject *> objects = receiver->findChildren<QObject *>();
-    objects.prepend(receiver);
+    // Object names may hold underscores ("lineEdit_13"), signal names do not, so a slot
+    // on_<objectName>_<signal> splits at its last underscore.
+    QHash<QByteArray, QObject *> objects;
+    objects.insert(receiver->objectName().toUtf8(), receiver);
+    for (QObject *object : receiver->findChildren<QObject *>())
+        if (!object->objectName().isEmpty())
+            objects.insert(object->objectName().toUtf8(), object);
+
     const QMetaObject *meta = receiver->metaObject();
     for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
         const QMetaMethod slot = meta->method(i);
-        const QByteArray slotName = slot.name();
-        if (slot.methodType() != QMetaMethod::Slot || !slotName.startsWith("on_"))
+        const QByteArray name = slot.name();
+        if (slot.methodType() != QMetaMethod::Slot || !name.startsWith("on_"))
             continue;
-        bool connected = false;
-        for (QObject *object : std::as_const(objects)) {
-            const QByteArray prefix = "on_" + object->objectName().toUtf8() + '_';
-            if (prefix.size() == 4 || !slotName.startsWith(prefix))
-                continue;
-            connected = connectToSignal(object, slotName.mid(prefix.size()), receiver, slot);
-            if (connected)
-                break;
-        }
-        if (!connected)
+        const qsizetype split = name.lastIndexOf('_');
+        QObject *sender = split > 3 ? objects.value(name.mid(3, split - 3)) : nullptr;
+        if (!sender || !connectToSignal(sender, name.mid(split + 1), receiver, slot))
             qWarning("No signal to connect to %s", slot.methodSignature().constData());
     }
 }
