@@ -51,11 +51,8 @@ void Zelmora3::applyStartContents()
     ui->lineEdit_9->setText(formatNumber(DesignState::defaultCoreY1));
     ui->lineEdit_10->setText(formatNumber(DesignState::defaultCoreB));
     ui->lineEdit_13->setText(formatNumber(DesignState::defaultCoreH));
-    ui->lineEdit_3->setText(
-        formatNumber(rectangleCm2(DesignState::defaultCoreY, DesignState::defaultCoreY1)));
-    ui->lineEdit_4->setText(formatNumber(
-        coreAreaProductCm4(DesignState::defaultCoreY, DesignState::defaultCoreY1,
-                           DesignState::defaultCoreB, DesignState::defaultCoreH)));
+    showCoreDerived(DesignState::defaultCoreY, DesignState::defaultCoreY1, DesignState::defaultCoreB,
+                    DesignState::defaultCoreH);
     ui->lineEdit_12->setText(formatNumber(DesignState::defaultPlateThickness));
     ui->lineEdit_3->setEnabled(false);
     ui->lineEdit_4->setEnabled(false);
@@ -84,6 +81,13 @@ void Zelmora3::applyStartContents()
     s.frequency = s.lfFrequency;
 
     showCorePicture("img/E-core.png");
+}
+
+// The cross-section and the area product that the four core dimensions give.
+void Zelmora3::showCoreDerived(float y, float y1, float b, float h)
+{
+    ui->lineEdit_3->setText(formatNumber(rectangleCm2(y, y1)));
+    ui->lineEdit_4->setText(formatNumber(coreAreaProductCm4(y, y1, b, h)));
 }
 
 void Zelmora3::add_status_Bar()

@@ -64,6 +64,7 @@ private:
     void log(LogColour colour, const QString &text);
     void refuse(QLineEdit *field, const QString &message);
     void acceptDimension(QLineEdit *field, float *dimension, const QString &message);
+    void showCoreDerived(float y, float y1, float b, float h);
     void showTypeFrequency();
     void showCorePicture(const char *path);
     void chooseShape(CoreShapeId shape);

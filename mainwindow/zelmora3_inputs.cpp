@@ -4,7 +4,6 @@
 
 #include "calc/logpalette.h"
 #include "design/corecatalogue.h"
-#include "design/coreformulas.h"
 #include "design/designstate.h"
 #include "design/frequency.h"
 #include "design/numbers.h"
@@ -23,8 +22,7 @@ void Zelmora3::acceptDimension(QLineEdit *field, float *dimension, const QString
     }
     *dimension = value;
     const DesignState &s = designState;
-    ui->lineEdit_3->setText(formatNumber(rectangleCm2(s.coreY, s.coreY1)));
-    ui->lineEdit_4->setText(formatNumber(coreAreaProductCm4(s.coreY, s.coreY1, s.coreB, s.coreH)));
+    showCoreDerived(s.coreY, s.coreY1, s.coreB, s.coreH);
 }
 
 void Zelmora3::on_lineEdit_13_editingFinished()
