@@ -54,6 +54,39 @@ bool readWith(const QLocale &locale, const QString &text, double *value)
     return ok;
 }
 
+bool asciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// "0,5" typed where the locale's decimal separator is a full stop: a single comma between
+// digits is a decimal comma, unless the text could be digit grouping ("1,000", "-12,500":
+// one to three digits not beginning with 0, the comma, exactly three digits). On success
+// *withPoint is the text with that comma made a full stop.
+bool decimalComma(const QString &text, QString *withPoint)
+{
+    const QString trimmed = text.trimmed();
+    const qsizetype comma = trimmed.indexOf(QLatin1Char(','));
+    if (comma <= 0 || comma + 1 >= trimmed.size() || !asciiDigit(trimmed.at(comma - 1))
+        || !asciiDigit(trimmed.at(comma + 1)) || trimmed.indexOf(QLatin1Char(','), comma + 1) >= 0
+        || trimmed.contains(QLatin1Char('.')))
+        return false;
+    const qsizetype sign = trimmed.at(0) == QLatin1Char('-') || trimmed.at(0) == QLatin1Char('+');
+    qsizetype after = 0;
+    while (comma + 1 + after < trimmed.size() && asciiDigit(trimmed.at(comma + 1 + after)))
+        ++after;
+    qsizetype before = 0;
+    while (sign + before < comma && asciiDigit(trimmed.at(sign + before)))
+        ++before;
+    const bool grouping = before == comma - sign && before <= 3 && trimmed.at(sign) != QLatin1Char('0')
+                          && after == 3 && comma + 1 + after == trimmed.size();
+    if (grouping)
+        return false;
+    *withPoint = trimmed;
+    (*withPoint)[comma] = QLatin1Char('.');
+    return true;
+}
+
 } // namespace
 
 float readNumber(const QString &text, bool *ok)
@@ -61,9 +94,13 @@ float readNumber(const QString &text, bool *ok)
     // The user's locale by name: the system locale object itself asks the system on every use.
     static const QLocale systemLocale = withoutGrouping(QLocale(QLocale::system().name()));
     static const QLocale cLocale = withoutGrouping(QLocale::c());
+    static const bool commaLocale = systemLocale.decimalPoint() == QStringLiteral(",");
     double value = 0.0;
     bool read = readPlainDecimal(text, &value) || readWith(systemLocale, text, &value)
                 || (systemLocale != cLocale && readWith(cLocale, text, &value));
+    QString withPoint;
+    if (!read && !commaLocale && decimalComma(text, &withPoint))
+        read = readPlainDecimal(withPoint, &value) || readWith(cLocale, withPoint, &value);
     if (read && !(std::isfinite(value) && std::fabs(value) <= FLT_MAX))
         read = false;
     if (ok)

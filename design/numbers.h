@@ -4,7 +4,9 @@
 
 // The one way numbers are read from and shown in fields, table cells and log lines.
 
-// Reads a typed number: the system locale first, then the C locale. Text that is not a
+// Reads a typed number: the system locale first, then the C locale; where the locale's
+// decimal separator is a full stop, a single comma between digits reads as one too
+// ("0,5"), unless the text could be digit grouping ("1,000"). Text that is not a
 // finite single-precision number (empty text, words, "inf", "nan", "1e39") reads as 0
 // and clears *ok.
 float readNumber(const QString &text, bool *ok = nullptr);

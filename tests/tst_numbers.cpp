@@ -32,7 +32,18 @@ private slots:
         QTest::newRow("exponent") << "2.5e3" << true << 2500.0f;
         QTest::newRow("largest float") << "3.4e38" << true << 3.4e38f;
         QTest::newRow("underflow is zero") << "1e-50" << true << 0.0f;
-        QTest::newRow("comma") << "0,91" << russian() << (russian() ? 0.91f : 0.0f);
+        // A decimal comma reads in every locale; what could be digit grouping reads only
+        // where the comma is the locale's own decimal separator.
+        QTest::newRow("comma") << "0,91" << true << 0.91f;
+        QTest::newRow("comma, negative") << "-12,5" << true << -12.5f;
+        QTest::newRow("comma, blanks") << " 1,4 " << true << 1.4f;
+        QTest::newRow("comma, exponent") << "2,5e3" << true << 2500.0f;
+        QTest::newRow("comma, leading zero") << "0,125" << true << 0.125f;
+        QTest::newRow("comma, four decimals") << "1,0005" << true << 1.0005f;
+        QTest::newRow("grouping shape") << "1,000" << russian() << (russian() ? 1.0f : 0.0f);
+        QTest::newRow("grouping shape, negative") << "-12,500" << russian() << (russian() ? -12.5f : 0.0f);
+        QTest::newRow("two commas") << "1,2,3" << false << 0.0f;
+        QTest::newRow("comma first") << ",5" << russian() << (russian() ? 0.5f : 0.0f);
         QTest::newRow("empty") << "" << false << 0.0f;
         QTest::newRow("blank") << " " << false << 0.0f;
         QTest::newRow("word") << "abc" << false << 0.0f;
