@@ -1,5 +1,7 @@
 #include "design/documentname.h"
 
+#include <QFile>
+
 const QString buildNumber = QStringLiteral("243");
 QString documentName = QStringLiteral("trans");
 
@@ -9,7 +11,7 @@ const QString extension = QStringLiteral(".zmr");
 
 QString documentNameFromArgument(const QByteArray &argument, const QString &current)
 {
-    const QString text = QString::fromLatin1(argument);
+    const QString text = QFile::decodeName(argument);
     if (!text.endsWith(extension, Qt::CaseSensitive))
         return current;
     return text.left(text.size() - extension.size());

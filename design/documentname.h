@@ -10,8 +10,8 @@ extern const QString buildNumber;
 extern QString documentName;
 
 // The document name taken from the first command-line argument: the argument's bytes
-// one character each, without a case-sensitive ".zmr" ending. Anything else keeps
-// `current`.
+// decoded as the system decodes file names (bytes invalid there become replacement
+// characters), without a case-sensitive ".zmr" ending. Anything else keeps `current`.
 QString documentNameFromArgument(const QByteArray &argument, const QString &current);
 
 // The next name of the "Новый" numbering: only the last character is looked at; 0..8

@@ -18,8 +18,14 @@ private slots:
         QTest::newRow("extension only") << QByteArray(".zmr") << "";
         QTest::newRow("no extension") << QByteArray("psu") << "trans";
         QTest::newRow("empty") << QByteArray() << "trans";
-        QTest::newRow("latin-1 bytes") << QByteArray("\xe9t\xe9.zmr") << QString::fromLatin1("\xe9t\xe9");
-        QTest::newRow("invalid utf-8") << QByteArray("\xff\xfe\xc3.zmr") << QString::fromLatin1("\xff\xfe\xc3");
+        QTest::newRow("cyrillic") << QByteArray("\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba \xd0\xbf\xd0\xb8\xd1\x82"
+                                                "\xd0\xb0\xd0\xbd\xd0\xb8\xd1\x8f.zmr")
+                                  << QString::fromUtf8("блок питания");
+        QTest::newRow("cyrillic directory") << QString::fromUtf8("/home/вера/бп.zmr").toUtf8()
+                                            << QString::fromUtf8("/home/вера/бп");
+        QTest::newRow("latin-1 bytes") << QByteArray("\xe9t\xe9.zmr") << QString::fromUtf8("\uFFFDt\uFFFD");
+        QTest::newRow("invalid utf-8") << QByteArray("\xff\xfe\xc3.zmr") << QString(3, QChar::ReplacementCharacter);
+        QTest::newRow("invalid, other ending") << QByteArray("\xff.zm\xd2") << "trans";
         QTest::newRow("long") << QByteArray(100000, 'a') + ".zmr" << QString(100000, QLatin1Char('a'));
     }
     void fromArgument()
