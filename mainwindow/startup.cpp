@@ -1,6 +1,7 @@
 #include "mainwindow/startup.h"
 
 #include "design/documentname.h"
+#include "mainwindow/pictures.h"
 #include "mainwindow/zelmora3.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QFont>
 #include <QPixmap>
 #include <QSplashScreen>
+#include <QThread>
 
 int runZelmora(int argc, char **argv)
 {
@@ -15,19 +17,22 @@ int runZelmora(int argc, char **argv)
         documentName = documentNameFromArgument(QByteArray(argv[1]), documentName);
 
     QApplication application(argc, argv);
+    // The launcher's id, so that a taskbar matches the window to its launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zelmora"));
     // The core panel places its captions at fixed pixel positions drawn for a compact 8-point
     // dialog font; the usual wide desktop fonts would cut them off.
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    QSplashScreen splash(QPixmap(QStringLiteral("splash.jpg")));
+    QSplashScreen splash(loadPicture(QStringLiteral("splash.jpg"), application.devicePixelRatio()));
     splash.show();
     application.processEvents(); // let the splash paint once before the window is built
 
     QElapsedTimer stopwatch;
     stopwatch.start();
     Zelmora3 window;
-    // Keep the splash up for at least half a second, without running the event loop.
-    while (stopwatch.elapsed() < 500) {
-    }
+    // Keep the splash up for at least half a second, without running the event loop;
+    // the stopwatch is polled about every millisecond rather than in a spinning loop.
+    while (stopwatch.elapsed() < 500)
+        QThread::msleep(1);
     // Show the window first: finishing the splash waits for the window to appear.
     window.show();
     splash.finish(&window);

@@ -5,7 +5,9 @@
 #include "design/designstate.h"
 #include "design/documentname.h"
 #include "design/numbers.h"
+#include "mainwindow/pictures.h"
 #include "mainwindow/slotconnect.h"
+#include "mainwindow/tableescape.h"
 #include "ui_zelmora3.h"
 
 #include <QLabel>
@@ -32,6 +34,10 @@ Zelmora3::Zelmora3(QWidget *parent) : QMainWindow(parent), ui(new Ui::Zelmora3)
     ui->setupUi(this);
     connectSlotsByObjectName(this);
     applyStartContents();
+    // Keyboard users get out of the windings table and the log with Tab as from any field.
+    letTabLeaveTable(ui->tableWidget);
+    ui->textEdit->setTabChangesFocus(true);
+    nameForAssistiveTech();
 }
 
 Zelmora3::~Zelmora3()
@@ -114,9 +120,10 @@ void Zelmora3::refuse(QLineEdit *field, const QString &message)
 
 void Zelmora3::showCorePicture(const char *path)
 {
-    const QPixmap picture(QString::fromLatin1(path));
-    ui->label_18->resize(picture.size());
-    ui->label_18->setPixmap(picture);
+    QLabel *place = ui->label_18;
+    const QPixmap picture = loadPicture(QString::fromLatin1(path), place->devicePixelRatioF());
+    place->resize(picture.deviceIndependentSize().toSize());
+    place->setPixmap(picture);
 }
 
 // "Новый": the next document name in the status bar; nothing else changes.

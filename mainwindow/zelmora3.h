@@ -70,6 +70,9 @@ private:
     void chooseShape(CoreShapeId shape);
     void chooseMaterial(CoreMaterialId material);
     void applyPass(const LfPassResult &result);
+    void nameForAssistiveTech();
+    void nameFrequencyField();
+    void describeCorePicture();
 
     Ui::Zelmora3 *ui;
 };

@@ -58,6 +58,7 @@ void Zelmora3::showTypeFrequency()
         ui->label_3->setText(tr("Гц"));
         s.frequency = s.lfFrequency;
     }
+    nameFrequencyField();
 }
 
 void Zelmora3::on_comboBox_activated(int index)
@@ -135,11 +136,13 @@ void Zelmora3::chooseShape(CoreShapeId shape)
     const CoreShape chosen = coreShape(shape);
     ui->label_17->setText(captionWithShape(ui->label_17->text(), tr(chosen.caption)));
     showCorePicture(chosen.picture);
+    describeCorePicture();
 }
 
 void Zelmora3::chooseMaterial(CoreMaterialId material)
 {
     ui->label_17->setText(captionWithMaterial(ui->label_17->text(), tr(coreMaterialWord(material))));
+    describeCorePicture();
 }
 
 void Zelmora3::on_action_22_activated()

@@ -19,6 +19,7 @@ private slots:
                                   CoreShapeId::Ring, CoreShapeId::Pot, CoreShapeId::Other})
             QTest::newRow(coreShape(shape).picture) << QString::fromLatin1(coreShape(shape).picture);
     }
+    // Each picture, and its twice-as-dense version for scaled screens at exactly twice the size.
     void corePictures()
     {
         QFETCH(QString, path);
@@ -28,15 +29,29 @@ private slots:
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
         QVERIFY(image.width() <= 191 && image.height() <= 191);
         QVERIFY(image.width() >= 150 && image.height() >= 150);
+        const QString sharpPath = QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+        QImageReader sharpReader(sharpPath);
+        const QImage sharp = sharpReader.read();
+        QVERIFY2(!sharp.isNull(), qPrintable(sharpPath + QLatin1Char(' ') + sharpReader.errorString()));
+        QCOMPARE(sharp.size(), image.size() * 2);
     }
 
+    void splash_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1x") << "splash.jpg" << QSize(400, 250);
+        QTest::newRow("2x") << "splash@2x.jpg" << QSize(800, 500);
+    }
     void splash()
     {
-        QImageReader reader(QStringLiteral("splash.jpg"));
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        QImageReader reader(path);
         QCOMPARE(reader.format(), QByteArray("jpeg"));
         const QImage image = reader.read();
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-        QCOMPARE(image.size(), QSize(400, 250));
+        QCOMPARE(image.size(), size);
     }
 
     void windowIcon()
@@ -52,7 +67,7 @@ private slots:
             sizes << image.width();
         }
         std::sort(sizes.begin(), sizes.end());
-        QCOMPARE(sizes, QList<int>({16, 32, 48, 256}));
+        QCOMPARE(sizes, QList<int>({16, 32, 48, 64, 128, 256}));
     }
 
     // The form names five of the core pictures as action icons.

@@ -6,14 +6,19 @@
 #include "mainwindow/zelmora3.h"
 #include "windowtest.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -80,13 +85,37 @@ private slots:
         QVERIFY(!s.pulseMode);
     }
 
+    // Run at 100 % and again at 200 %: the place keeps the picture's size on screen, and a
+    // scaled screen gets the twice-as-dense file.
     void startPicture()
     {
         W w;
-        const QPixmap expected(QStringLiteral("img/E-core.png"));
         QLabel *picture = w.get<QLabel>("label_18");
-        QCOMPARE(picture->size(), expected.size());
-        QCOMPARE(picture->pixmap().isNull(), expected.isNull());
+        const qreal density = picture->devicePixelRatioF() > 1.0 ? 2.0 : 1.0;
+        QCOMPARE(density, qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 1 ? 2.0 : 1.0);
+        QCOMPARE(picture->size(), QSize(191, 191));
+        QCOMPARE(picture->pixmap().devicePixelRatio(), density);
+        QCOMPARE(picture->pixmap().size(), QSize(191, 191) * density);
+        w.trigger("action_25");
+        QCOMPARE(picture->size(), QPixmap(QStringLiteral("img/chashka.png")).size());
+        QCOMPARE(picture->pixmap().devicePixelRatio(), density);
+    }
+
+    // Without its @2x file a picture is shown from the 1x one at every scale.
+    void startPictureWithoutSharpFile()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("img")));
+        QVERIFY(QFile::copy(QStringLiteral("img/E-core.png"), folder.filePath(QStringLiteral("img/E-core.png"))));
+        const QString home = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        {
+            W w;
+            QLabel *picture = w.get<QLabel>("label_18");
+            QCOMPARE(picture->size(), QSize(191, 191));
+            QCOMPARE(picture->pixmap().devicePixelRatio(), 1.0);
+        }
+        QVERIFY(QDir::setCurrent(home));
     }
 
     void commandLineName()
@@ -534,6 +563,153 @@ private slots:
         QVERIFY(title.isEmpty());
         QVERIFY(w.window->isVisible());
         QCOMPARE(w.lines().size(), 1);
+    }
+
+    // What a screen reader is told: every input, the table, the log and the picture by its
+    // own name, none of them a group's title.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("spoken");
+        const char *rows[][2] = {
+            {"lineEdit", "Частота, Гц"},
+            {"lineEdit_11", "К.п.д."},
+            {"spinBox", "Количество обмоток"},
+            {"lineEdit_7", "Плотность тока, А/мм²"},
+            {"tableWidget", "Таблица обмоток"},
+            {"textEdit", "Лог расчёта"},
+            {"lineEdit_2", "Максимальная индукция, Тл"},
+            {"lineEdit_3", "Площадь сечения, см²"},
+            {"lineEdit_4", "Sстали×Sокна, см⁴"},
+            {"lineEdit_5", "Длинна магнитной линии, см"},
+            {"lineEdit_6", "Масса, кг"},
+            {"lineEdit_12", "Толщина пластин, мм"},
+            {"lineEdit_8", "Размер y, мм"},
+            {"lineEdit_9", "Размер y1, мм"},
+            {"lineEdit_10", "Размер b, мм"},
+            {"lineEdit_13", "Размер h, мм"},
+            {"label_18", "Рисунок сердечника"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[0] << QString::fromUtf8(row[1]);
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, spoken);
+        W w;
+        QWidget *widget = w.get<QWidget>(name.toLatin1().constData());
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), spoken);
+    }
+
+    void accessibleNamesDistinct()
+    {
+        W w;
+        QStringList names;
+        for (QWidget *widget : w.window->findChildren<QWidget *>()) {
+            if (!widget->accessibleName().isEmpty())
+                names << widget->accessibleName();
+            if (qobject_cast<QLineEdit *>(widget) && widget->parentWidget() != w.window->centralWidget()
+                && !qobject_cast<QLineEdit *>(widget)->parentWidget()->inherits("QAbstractSpinBox"))
+                QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        }
+        QCOMPARE(names.size(), 18);
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+        for (const char *group : {"groupBox", "groupBox_2"})
+            QVERIFY(!names.contains(w.get<QGroupBox>(group)->title()));
+    }
+
+    // Names and descriptions that follow what the window shows.
+    void accessibleNamesFollowTheWindow()
+    {
+        W w;
+        QLabel *picture = w.get<QLabel>("label_18");
+        QVERIFY(picture->accessibleDescription().startsWith(QStringLiteral("Сердечник: Ш-образный, сталь.")));
+        w.trigger("action_30");
+        QCOMPARE(w.edit("lineEdit")->accessibleName(), QStringLiteral("Частота, кГц"));
+        w.trigger("action_21");
+        QCOMPARE(w.edit("lineEdit")->accessibleName(), QStringLiteral("Частота, Гц"));
+        w.trigger("action_24");
+        w.trigger("action_18");
+        QVERIFY(picture->accessibleDescription().startsWith(QStringLiteral("Сердечник: О-образный, феррит.")));
+        // On Linux a combo box reads out its current choice as its name; the description says what it chooses.
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.get<QComboBox>("comboBox"))->text(QAccessible::Description),
+                 QStringLiteral("Тип трансформатора"));
+        for (const char *box : {"checkBox", "checkBox_2", "checkBox_3"})
+            QVERIFY(!w.get<QCheckBox>(box)->accessibleDescription().isEmpty());
+        QVERIFY(w.edit("lineEdit_3")->accessibleDescription().contains(QStringLiteral("y × y1")));
+    }
+
+    // Tab walks the table's cells and leaves it after the last one; nothing traps the keyboard.
+    void tabLeavesTheTable()
+    {
+        W w;
+        QTableWidget *table = w.table();
+        const auto inTable = [table] {
+            QWidget *focus = QApplication::focusWidget();
+            return focus == table || table->isAncestorOf(focus);
+        };
+        table->setFocus(Qt::TabFocusReason);
+        table->setCurrentCell(0, 0);
+        QTest::keyClick(table, Qt::Key_Tab);
+        QVERIFY(inTable());
+        QCOMPARE(table->currentColumn(), 1);
+        QTest::keyClick(table, Qt::Key_Backtab);
+        QCOMPARE(table->currentColumn(), 0);
+        QTest::keyClick(table, Qt::Key_Backtab); // before the first cell
+        QVERIFY(!inTable());
+
+        table->setFocus(Qt::TabFocusReason);
+        table->setCurrentCell(1, 1);
+        QTest::keyClick(table, Qt::Key_Tab); // after the last cell
+        QVERIFY(!inTable());
+        QWidget *after = QApplication::focusWidget();
+        QTest::keyClick(after, Qt::Key_Backtab); // and back in
+        QVERIFY(inTable());
+
+        for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::ControlModifier),
+                                                      Qt::ControlModifier | Qt::ShiftModifier}) {
+            table->setFocus(Qt::TabFocusReason);
+            table->setCurrentCell(0, 1);
+            QTest::keyClick(table, Qt::Key_Tab, modifiers);
+            QVERIFY(!inTable());
+        }
+
+        // While the last cell is being edited: the text is kept and the focus moves on.
+        table->setFocus(Qt::TabFocusReason);
+        table->setCurrentCell(1, 1);
+        table->editItem(table->item(1, 1));
+        QWidget *editor = QApplication::focusWidget();
+        QVERIFY(editor && table->isAncestorOf(editor));
+        QTest::keyClicks(editor, QStringLiteral("2,5"));
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QVERIFY(!inTable());
+        QCOMPARE(cellText(table, 1, 1), QStringLiteral("2,5"));
+        QCOMPARE(QApplication::focusWidget(), after);
+        // Inside the table an editor's Tab still moves to the next cell.
+        table->setFocus(Qt::TabFocusReason);
+        table->setCurrentCell(0, 0);
+        table->editItem(table->item(0, 0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(inTable());
+        QCOMPARE(table->currentColumn(), 1);
+    }
+
+    void tabLeavesTheLog()
+    {
+        W w;
+        QTextEdit *log = w.log();
+        log->setFocus(Qt::TabFocusReason);
+        const QString before = log->toPlainText();
+        QTest::keyClick(log, Qt::Key_Tab);
+        QVERIFY(!log->hasFocus());
+        QCOMPARE(log->toPlainText(), before);
+        log->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(log, Qt::Key_Backtab);
+        QVERIFY(!log->hasFocus());
+        QVERIFY(!log->isReadOnly());
     }
 
     void closingByFrameAsksNothing()

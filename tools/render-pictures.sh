@@ -11,15 +11,22 @@ trap 'rm -rf "$scratch"' EXIT
 
 # The core pictures as 256-colour PNGs: they look the same and load several times faster,
 # which matters because the window decodes five of them as icons whenever it is built.
+# Each also at twice the density ("@2x") for screens scaled above 100 %.
 for core in P-core PL-core E-core EL-core O-core chashka Other; do
     rsvg-convert "art/$core.svg" -o "$scratch/$core.png"
     convert "$scratch/$core.png" -strip PNG8:"img/$core.png"
+    rsvg-convert -z 2 "art/$core.svg" -o "$scratch/$core@2x.png"
+    convert "$scratch/$core@2x.png" -strip PNG8:"img/$core@2x.png"
 done
 
 rsvg-convert art/splash.svg -o "$scratch/splash.png"
 convert "$scratch/splash.png" -strip -quality 92 splash.jpg
+rsvg-convert -z 2 art/splash.svg -o "$scratch/splash@2x.png"
+convert "$scratch/splash@2x.png" -strip -quality 92 splash@2x.jpg
 
-for size in 16 32 48 256; do
+icons=()
+for size in 16 32 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" art/Zelmora.svg -o "$scratch/icon-$size.png"
+    icons+=("$scratch/icon-$size.png")
 done
-convert "$scratch"/icon-16.png "$scratch"/icon-32.png "$scratch"/icon-48.png "$scratch"/icon-256.png Zelmora.ico
+convert "${icons[@]}" Zelmora.ico
