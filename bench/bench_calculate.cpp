@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
 // The calculation: the plain pass, a full Calculate click beside a yardstick that only
 // writes the same cells and log lines, and how a click's cost grows with the log.
 #include "benchmain.h"

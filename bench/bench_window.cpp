@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
 // Building and showing the main window, beside a plain window with as many widgets of the
 // same kinds and the same pictures, built by hand; and the program's own start-up work.
 // Run from the top folder, where the pictures are.

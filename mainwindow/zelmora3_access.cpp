@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
 // What screen readers hear: a name for every input, the table, the log and the core
 // picture, built from the captions beside them, and a description where a field's
 // meaning is not in its caption. Nothing here changes what is seen.

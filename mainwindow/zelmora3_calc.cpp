@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
 // Calculate and Clear log.
 #include "mainwindow/zelmora3.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
 // The input slots: core dimensions, transformer type and frequency, windings and the
 // option boxes, core shape and material.
 #include "mainwindow/zelmora3.h"

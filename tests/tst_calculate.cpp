@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
 // Calculate through the real window: what the user sees in the table, fields and log.
 #include "design/designstate.h"
 #include "mainwindow/zelmora3.h"

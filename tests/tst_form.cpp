@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
 // The form as built: widget tree, geometry, limits, menus, captions, and the window's slots.
 #include "mainwindow/zelmora3.h"
 #include "ui_zelmora3.h"

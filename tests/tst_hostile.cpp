@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
 // Hostile surroundings: broken pictures in the working folder, and command lines no one
 // would type. The program must start, keep working and show empty places, silently.
 #include "design/corecatalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
 // Every picture the program loads exists in the source folder, loads with Qt's readers and
 // fits its place.
 #include "design/corecatalogue.h"

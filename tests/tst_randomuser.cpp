@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
 // A random user drives the real window through its widgets; after every operation the
 // program's invariants are checked. Reproducible: ZELMORA_SEED and ZELMORA_OPERATIONS
 // choose the run; a failure names the seed, the operation and what it did.

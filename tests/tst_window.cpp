@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
 // The window's inputs: start contents, core dimensions, windings and option boxes, type and
 // frequency, core shape and material, document name, exit and the information boxes.
 #include "calc/calclog.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Zelmora developers
+
 # Builds Zelmora and runs the whole test suite headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
