@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Zelmora developers
+
 # Renders the pictures the program loads from their vector sources in art/:
-# the core pictures under img/, splash.jpg and the multi-size Zelmora.ico.
+# the core pictures under img/, splash.jpg and the multi-size Zelmora.ico, each also at
+# twice the density, and the launcher's icon under packaging/icons/.
 # The rendered files are committed; run this after editing a drawing.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
 set -euo pipefail
@@ -30,3 +34,8 @@ for size in 16 32 48 64 128 256; do
     icons+=("$scratch/icon-$size.png")
 done
 convert "${icons[@]}" Zelmora.ico
+
+# The launcher's icon for icon themes, beside the scalable drawing.
+for size in 48 64 128 256; do
+    convert "$scratch/icon-$size.png" -strip "packaging/icons/org.example.zelmora-$size.png"
+done

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Zelmora developers
+
 # Installs the Debian/Ubuntu packages that building, running and testing Zelmora need,
 # where they are missing (with sudo when not run as root).
 set -euo pipefail
@@ -9,6 +12,7 @@ packages=(
     libbenchmark-dev
     fonts-dejavu-core fonts-liberation
     desktop-file-utils appstream
+    dpkg-dev file lintian man-db
 )
 
 missing=()
