@@ -4,6 +4,7 @@
 #include "design/numbers.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cfloat>
 #include <charconv>
@@ -68,22 +69,12 @@ bool asciiDigit(QChar c)
 // *withPoint is the text with that comma made a full stop.
 bool decimalComma(const QString &text, QString *withPoint)
 {
+    static const QRegularExpression grouping(QStringLiteral("^[+-]?[1-9][0-9]{0,2},[0-9]{3}$"));
     const QString trimmed = text.trimmed();
     const qsizetype comma = trimmed.indexOf(QLatin1Char(','));
-    if (comma <= 0 || comma + 1 >= trimmed.size() || !asciiDigit(trimmed.at(comma - 1))
-        || !asciiDigit(trimmed.at(comma + 1)) || trimmed.indexOf(QLatin1Char(','), comma + 1) >= 0
-        || trimmed.contains(QLatin1Char('.')))
-        return false;
-    const qsizetype sign = trimmed.at(0) == QLatin1Char('-') || trimmed.at(0) == QLatin1Char('+');
-    qsizetype after = 0;
-    while (comma + 1 + after < trimmed.size() && asciiDigit(trimmed.at(comma + 1 + after)))
-        ++after;
-    qsizetype before = 0;
-    while (sign + before < comma && asciiDigit(trimmed.at(sign + before)))
-        ++before;
-    const bool grouping = before == comma - sign && before <= 3 && trimmed.at(sign) != QLatin1Char('0')
-                          && after == 3 && comma + 1 + after == trimmed.size();
-    if (grouping)
+    if (comma <= 0 || comma + 1 >= trimmed.size() || trimmed.indexOf(QLatin1Char(','), comma + 1) >= 0
+        || trimmed.contains(QLatin1Char('.')) || !asciiDigit(trimmed.at(comma - 1))
+        || !asciiDigit(trimmed.at(comma + 1)) || grouping.match(trimmed).hasMatch())
         return false;
     *withPoint = trimmed;
     (*withPoint)[comma] = QLatin1Char('.');
