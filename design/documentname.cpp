@@ -3,8 +3,6 @@
 
 #include "design/documentname.h"
 
-#include <QFile>
-
 const QString buildNumber = QStringLiteral("243");
 QString documentName = QStringLiteral("trans");
 
@@ -12,12 +10,11 @@ namespace {
 const QString extension = QStringLiteral(".zmr");
 }
 
-QString documentNameFromArgument(const QByteArray &argument, const QString &current)
+QString documentNameFromArgument(const QString &argument, const QString &current)
 {
-    const QString text = QFile::decodeName(argument);
-    if (!text.endsWith(extension, Qt::CaseSensitive))
+    if (!argument.endsWith(extension, Qt::CaseSensitive))
         return current;
-    return text.left(text.size() - extension.size());
+    return argument.left(argument.size() - extension.size());
 }
 
 QString nextDocumentName(const QString &name)

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 // The build number shown in the log banner and the About box.
@@ -12,10 +11,9 @@ extern const QString buildNumber;
 // The current document name, without its extension. Only start-up and "Новый" change it.
 extern QString documentName;
 
-// The document name taken from the first command-line argument: the argument's bytes
-// decoded as the system decodes file names (bytes invalid there become replacement
-// characters), without a case-sensitive ".zmr" ending. Anything else keeps `current`.
-QString documentNameFromArgument(const QByteArray &argument, const QString &current);
+// The document name taken from the first command-line argument (see firstArgument):
+// the argument without a case-sensitive ".zmr" ending. Anything else keeps `current`.
+QString documentNameFromArgument(const QString &argument, const QString &current);
 
 // The next name of the "Новый" numbering: only the last character is looked at; 0..8
 // count up, 9 becomes "10", anything else (or nothing) gets "0" appended.

@@ -3,6 +3,7 @@
 
 #include "mainwindow/startup.h"
 
+#include "design/commandline.h"
 #include "design/documentname.h"
 #include "mainwindow/pictures.h"
 #include "mainwindow/zelmora3.h"
@@ -16,15 +17,20 @@
 
 int runZelmora(int argc, char **argv)
 {
-    if (argc > 1)
-        documentName = documentNameFromArgument(QByteArray(argv[1]), documentName);
+    if (const std::optional<QString> first = firstArgument(argc, argv))
+        documentName = documentNameFromArgument(*first, documentName);
 
     QApplication application(argc, argv);
     // The launcher's id, so that a taskbar matches the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zelmora"));
     // The core panel places its captions at fixed pixel positions drawn for a compact 8-point
-    // dialog font; the usual wide desktop fonts would cut them off.
+    // dialog font; the usual wide desktop fonts would cut them off. Windows has its classic
+    // dialog font for that; Linux has a metric twin of Arial.
+#ifdef Q_OS_WIN
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
+#else
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+#endif
     QSplashScreen splash(loadPicture(QStringLiteral("splash.jpg"), application.devicePixelRatio()));
     splash.show();
     application.processEvents(); // let the splash paint once before the window is built

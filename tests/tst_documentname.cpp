@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Zelmora developers
 
+#include "design/commandline.h"
 #include "design/documentname.h"
 
 #include <QTest>
@@ -10,17 +11,59 @@ class TestDocumentName : public QObject
     Q_OBJECT
 
 private slots:
+    // The name as text: the ending rule, the same on every system.
     void fromArgument_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << "psu.zmr" << "psu";
+        QTest::newRow("directory kept") << "D:\\work\\psu.zmr" << "D:\\work\\psu";
+        QTest::newRow("upper case") << "psu.ZMR" << "trans";
+        QTest::newRow("other ending") << "psu.zmr.bak" << "trans";
+        QTest::newRow("extension only") << ".zmr" << "";
+        QTest::newRow("no extension") << "psu" << "trans";
+        QTest::newRow("empty") << "" << "trans";
+        QTest::newRow("cyrillic") << QString::fromUtf8("блок питания.zmr") << QString::fromUtf8("блок питания");
+        QTest::newRow("long") << QString(100000, QLatin1Char('a')) + ".zmr" << QString(100000, QLatin1Char('a'));
+    }
+    void fromArgument()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QString, name);
+        QCOMPARE(documentNameFromArgument(argument, QStringLiteral("trans")), name);
+    }
+
+#ifdef Q_OS_WIN
+    // Windows hands the program its command line as UTF-16 text, split by the system.
+    void fromCommandLine_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("no argument") << "zelmora.exe" << "trans";
+        QTest::newRow("directory kept") << "zelmora.exe D:\\work\\psu.zmr" << "D:\\work\\psu";
+        QTest::newRow("quoted, blank and cyrillic") << QString::fromUtf8("zelmora.exe \"D:\\work\\блок питания.zmr\"")
+                                                    << QString::fromUtf8("D:\\work\\блок питания");
+        QTest::newRow("unquoted blank") << "zelmora.exe psu 2.zmr" << "trans";
+        QTest::newRow("quoted program path") << QString::fromUtf8("\"C:\\Program Files\\Zelmora\\zelmora.exe\" бп.zmr")
+                                             << QString::fromUtf8("бп");
+        QTest::newRow("only the first") << "zelmora.exe a.zmr b.zmr" << "a";
+        QTest::newRow("beyond the code page") << QString::fromUtf8("zelmora.exe \"变压器 Ω.zmr\"")
+                                              << QString::fromUtf8("变压器 Ω");
+        QTest::newRow("empty quotes") << "zelmora.exe \"\"" << "trans";
+    }
+    void fromCommandLine()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, name);
+        const std::optional<QString> first = firstArgumentOfCommandLine(reinterpret_cast<const wchar_t *>(commandLine.utf16()));
+        QCOMPARE(first ? documentNameFromArgument(*first, QStringLiteral("trans")) : QStringLiteral("trans"), name);
+    }
+#else
+    // Elsewhere the program gets bytes, decoded as the system decodes file names.
+    void fromArgumentBytes_data()
     {
         QTest::addColumn<QByteArray>("argument");
         QTest::addColumn<QString>("name");
-        QTest::newRow("plain") << QByteArray("psu.zmr") << "psu";
-        QTest::newRow("directory kept") << QByteArray("D:\\work\\psu.zmr") << "D:\\work\\psu";
-        QTest::newRow("upper case") << QByteArray("psu.ZMR") << "trans";
-        QTest::newRow("other ending") << QByteArray("psu.zmr.bak") << "trans";
-        QTest::newRow("extension only") << QByteArray(".zmr") << "";
-        QTest::newRow("no extension") << QByteArray("psu") << "trans";
-        QTest::newRow("empty") << QByteArray() << "trans";
         QTest::newRow("cyrillic") << QByteArray("\xd0\xb1\xd0\xbb\xd0\xbe\xd0\xba \xd0\xbf\xd0\xb8\xd1\x82"
                                                 "\xd0\xb0\xd0\xbd\xd0\xb8\xd1\x8f.zmr")
                                   << QString::fromUtf8("блок питания");
@@ -29,14 +72,19 @@ private slots:
         QTest::newRow("latin-1 bytes") << QByteArray("\xe9t\xe9.zmr") << QString::fromUtf8("\uFFFDt\uFFFD");
         QTest::newRow("invalid utf-8") << QByteArray("\xff\xfe\xc3.zmr") << QString(3, QChar::ReplacementCharacter);
         QTest::newRow("invalid, other ending") << QByteArray("\xff.zm\xd2") << "trans";
-        QTest::newRow("long") << QByteArray(100000, 'a') + ".zmr" << QString(100000, QLatin1Char('a'));
     }
-    void fromArgument()
+    void fromArgumentBytes()
     {
         QFETCH(QByteArray, argument);
         QFETCH(QString, name);
-        QCOMPARE(documentNameFromArgument(argument, QStringLiteral("trans")), name);
+        char program[] = "zelmora";
+        char *argv[] = {program, argument.data(), nullptr};
+        const std::optional<QString> first = firstArgument(2, argv);
+        QVERIFY(first);
+        QCOMPARE(documentNameFromArgument(*first, QStringLiteral("trans")), name);
+        QVERIFY(!firstArgument(1, argv));
     }
+#endif
 
     void next_data()
     {

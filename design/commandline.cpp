@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
+#include "design/commandline.h"
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+
+std::optional<QString> firstArgumentOfCommandLine(const wchar_t *commandLine)
+{
+    int count = 0;
+    wchar_t **arguments = CommandLineToArgvW(commandLine, &count);
+    if (!arguments)
+        return std::nullopt;
+    std::optional<QString> first;
+    if (count > 1)
+        first = QString::fromWCharArray(arguments[1]);
+    LocalFree(arguments);
+    return first;
+}
+
+std::optional<QString> firstArgument(int, char **)
+{
+    return firstArgumentOfCommandLine(GetCommandLineW());
+}
+#else
+#include <QFile>
+
+std::optional<QString> firstArgument(int argc, char **argv)
+{
+    if (argc < 2)
+        return std::nullopt;
+    return QFile::decodeName(argv[1]);
+}
+#endif

@@ -1,0 +1,23 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Zelmora developers
+
+# The Windows program: a GUI program (no console window), with its icon and version
+# resource, and Qt's plugins linked in (Qt is static), so that zelmora.exe runs alone.
+set(ZELMORA_BUILD_NUMBER 243)
+set(ZELMORA_VERSION_FULL ${PROJECT_VERSION}.${ZELMORA_BUILD_NUMBER})
+set(ZELMORA_VERSION_COMMAS "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${ZELMORA_BUILD_NUMBER},0")
+set(ZELMORA_ICON ${PROJECT_SOURCE_DIR}/Zelmora.ico)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/zelmora.rc.in zelmora.rc @ONLY)
+
+set_target_properties(zelmora PROPERTIES WIN32_EXECUTABLE TRUE)
+target_sources(zelmora PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/zelmora.rc)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/zelmora.rc PROPERTIES OBJECT_DEPENDS ${ZELMORA_ICON})
+
+# The windows platform, the Vista style and the picture formats the program shows; the
+# offscreen platform too, so that the program also starts headless (-platform offscreen).
+function(zelmora_import_plugins target)
+    qt_import_plugins(${target}
+        INCLUDE Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin
+                Qt6::QWindowsVistaStylePlugin Qt6::QJpegPlugin Qt6::QICOPlugin)
+endfunction()
+zelmora_import_plugins(zelmora)

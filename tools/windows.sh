@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Zelmora developers
+
+# Builds Zelmora for 64-bit Windows on Debian 12 and runs its whole test suite under Wine:
+#   1. installs the cross compiler, Wine and the other tools it needs;
+#   2. fetches Qt's source from Debian's own qt6-base source package, through apt;
+#   3. cross-builds a static Qt from it once, into a cache outside the clone
+#      (ZELMORA_CACHE, default ~/.cache/zelmora), reused while version and options match;
+#   4. cross-builds the program and the tests, runs the tests under Wine, and leaves
+#      build/windows/zelmora.exe.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source=$PWD
+
+step() { printf '\n== %s\n' "$*"; current_step=$*; }
+current_step="start"
+trap 'status=$?; ((status)) && echo "tools/windows.sh: failed at step: $current_step (exit $status)" >&2' EXIT
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+
+step "installing the cross compiler, Wine and the build tools"
+packages=(
+    g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev python3
+    qt6-base-dev qt6-base-dev-tools
+    wine64 fonts-wine xvfb xauth x11-utils
+    fonts-dejavu-core fonts-liberation
+)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# --- Qt -------------------------------------------------------------------------------
+# The Qt that the program is linked with: Debian's own qt6-base source, the same Qt 6.4.2
+# as the native build, configured static and small. Changing anything here (or the
+# toolchain file) gives a new cache key, and so a new Qt build.
+qt_debian_version=6.4.2+dfsg-10
+qt_prefix=/opt/zelmora-qt6-mingw  # compiled into Qt; the files go to the cache (-extprefix)
+qt_options=(
+    -xplatform win32-g++ -static -static-runtime -release -optimize-size
+    -prefix "$qt_prefix"
+    -qt-host-path /usr
+    -no-pch -nomake examples -nomake tests
+    -no-opengl -no-dbus -no-icu -no-feature-sql -no-feature-network
+    -no-feature-printsupport -no-feature-tabletevent -no-feature-xml -no-feature-concurrent
+    -no-feature-zstd -no-feature-androiddeployqt -no-feature-windeployqt -no-feature-qmake
+    -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion
+    -no-feature-system-textmarkdownreader
+)
+toolchain=packaging/windows/mingw-w64-x86_64.cmake
+cache=${ZELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zelmora}
+qt_key=$( (echo "$qt_debian_version"; printf '%s\n' "${qt_options[@]}"; cat "$toolchain") | sha256sum | cut -c1-12)
+qt_dir=$cache/qt-$qt_debian_version-$qt_key
+qt_install=$qt_dir/install
+
+if [ -f "$qt_install/.complete" ]; then
+    step "reusing the cross-built Qt in $qt_install"
+else
+    step "fetching Qt's source (qt6-base $qt_debian_version) from Debian's archive"
+    rm -rf "$qt_dir"
+    mkdir -p "$qt_dir/apt/lists/partial" "$qt_dir/apt/cache/archives/partial" "$qt_dir/source"
+    # A private apt configuration with one deb-src entry, built from the system's own
+    # Debian source (its archive address and signing key): the system's sources stay as
+    # they are, and apt checks the download against the archive's signed index.
+    read -r archive suite keyring < <(python3 - <<'PYTHON'
+import glob, re
+for path in glob.glob("/etc/apt/sources.list.d/*.sources"):
+    for stanza in open(path).read().split("\n\n"):
+        fields = dict(re.findall(r"^(\S+):\s*(.*)$", stanza, re.M))
+        uris = fields.get("URIs", "").split()
+        if "deb" in fields.get("Types", "").split() and uris and uris[0].rstrip("/").endswith("/debian"):
+            print(uris[0], fields["Suites"].split()[0], fields.get("Signed-By", "/usr/share/keyrings/debian-archive-keyring.gpg"))
+            raise SystemExit
+for line in open("/etc/apt/sources.list"):
+    words = line.split()
+    if words[:1] == ["deb"]:
+        words = [w for w in words[1:] if not w.startswith("[")]
+        if words[0].rstrip("/").endswith("/debian"):
+            print(words[0], words[1], "/usr/share/keyrings/debian-archive-keyring.gpg")
+            raise SystemExit
+raise SystemExit("no Debian archive among the system's apt sources")
+PYTHON
+    )
+    echo "deb-src [signed-by=$keyring] $archive $suite main" > "$qt_dir/apt/sources.list"
+    apt_private=(
+        -o Dir::Etc::SourceList="$qt_dir/apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+        -o Dir::State::Lists="$qt_dir/apt/lists" -o Dir::Cache="$qt_dir/apt/cache"
+        -o APT::Sandbox::User=root
+    )
+    apt-get "${apt_private[@]}" -q update
+    (cd "$qt_dir/source" && apt-get "${apt_private[@]}" -q source "qt6-base=$qt_debian_version")
+    qt_source=$(find "$qt_dir/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+
+    step "configuring Qt for Windows"
+    cp "$toolchain" "$qt_dir/toolchain.cmake"
+    mkdir -p "$qt_dir/build"
+    (cd "$qt_dir/build" && "$qt_source/configure" "${qt_options[@]}" -extprefix "$qt_install" -- \
+        -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$qt_dir/toolchain.cmake" \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$qt_source=qtbase" \
+        -DCMAKE_C_FLAGS="-ffile-prefix-map=$qt_source=qtbase") > "$qt_dir/configure.log" 2>&1 \
+        || { tail -40 "$qt_dir/configure.log"; exit 1; }
+    tail -5 "$qt_dir/configure.log"
+
+    step "building Qt for Windows (about 1,100 steps; tens of minutes on 2 cores)"
+    # Ninja's status of the newest step (done/all, seconds), every half minute.
+    NINJA_STATUS="[%f/%t %es] " cmake --build "$qt_dir/build" --parallel "${ZELMORA_JOBS:-$(nproc)}" \
+        > "$qt_dir/build.log" 2>&1 &
+    builder=$!
+    while kill -0 "$builder" 2>/dev/null; do
+        sleep 30
+        progress=$(grep -o '^\[[0-9]*/[0-9]* [0-9.]*s\]' "$qt_dir/build.log" | tail -1 || true)
+        echo "  Qt build: ${progress:-starting}"
+    done
+    wait "$builder" || { grep -B5 -A20 -m1 'FAILED' "$qt_dir/build.log" || tail -40 "$qt_dir/build.log"; exit 1; }
+
+    step "installing Qt into the cache"
+    cmake --install "$qt_dir/build" > "$qt_dir/install.log" 2>&1 || { tail -40 "$qt_dir/install.log"; exit 1; }
+    # Only the installed Qt is needed from now on.
+    rm -rf "$qt_dir/build" "$qt_dir/source" "$qt_dir/apt"
+    touch "$qt_install/.complete"
+fi
+
+# --- Zelmora ---------------------------------------------------------------------------
+step "cross-building Zelmora and its tests"
+cmake --preset windows -DZELMORA_QT_PREFIX="$qt_install" -DCMAKE_PREFIX_PATH="$qt_install/lib/cmake" > /dev/null
+cmake --build --preset windows
+
+step "running the tests under Wine"
+# A throwaway Wine prefix for this run, made before the tests start so that they do not
+# race to make it. Wine and every test share one virtual X display: Wine ties its desktop
+# to the display it first started on.
+export WINEPREFIX=$source/build/windows/wineprefix
+rm -rf "$WINEPREFIX"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    bash tools/wine-run.sh wineboot --init > /dev/null 2>&1
+    status=0
+    ctest --preset windows || status=$?
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
+    exit $status'
+
+step "done"
+echo "build/windows/zelmora.exe"
