@@ -10,10 +10,20 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFont>
 #include <QPixmap>
 #include <QSplashScreen>
 #include <QThread>
+
+QFont formFont()
+{
+#ifdef Q_OS_WIN
+    QFont font(QStringLiteral("Tahoma"), 8);
+#else
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+#endif
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    return font;
+}
 
 int runZelmora(int argc, char **argv)
 {
@@ -23,14 +33,7 @@ int runZelmora(int argc, char **argv)
     QApplication application(argc, argv);
     // The launcher's id, so that a taskbar matches the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zelmora"));
-    // The core panel places its captions at fixed pixel positions drawn for a compact 8-point
-    // dialog font; the usual wide desktop fonts would cut them off. Windows has its classic
-    // dialog font for that; Linux has a metric twin of Arial.
-#ifdef Q_OS_WIN
-    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
-#else
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-#endif
+    QApplication::setFont(formFont());
     QSplashScreen splash(loadPicture(QStringLiteral("splash.jpg"), application.devicePixelRatio()));
     splash.show();
     application.processEvents(); // let the splash paint once before the window is built

@@ -3,5 +3,14 @@
 
 #pragma once
 
+#include <QFont>
+
+// The font the form is drawn for. Its captions sit at fixed pixel positions laid out for a
+// compact 8-point dialog font: Windows' classic one, Tahoma, and on Linux Liberation Sans,
+// a metric twin of Arial (the usual wide desktop fonts would cut them off). Glyphs keep
+// the widths they were designed with (hinted only vertically), so that no rasteriser
+// widens a caption past its place.
+QFont formFont();
+
 // The program from its command line to the end of its event loop; returns the exit code.
 int runZelmora(int argc, char **argv);

@@ -6,6 +6,7 @@
 #include "calc/calclog.h"
 #include "design/designstate.h"
 #include "design/documentname.h"
+#include "mainwindow/startup.h"
 #include "mainwindow/zelmora3.h"
 #include "windowtest.h"
 
@@ -119,6 +120,28 @@ private slots:
             QCOMPARE(picture->pixmap().devicePixelRatio(), 1.0);
         }
         QVERIFY(QDir::setCurrent(home));
+    }
+
+    // Every caption of the form fits the place it was drawn at, in the program's own font.
+    void captionsFit()
+    {
+        const QFont previous = QApplication::font();
+        QApplication::setFont(formFont());
+        QStringList cut;
+        {
+            W w;
+            for (QLabel *label : w.window->findChildren<QLabel *>())
+                if (label->isVisibleTo(w.window.get()) && !label->text().isEmpty() && !label->wordWrap()
+                    && label->sizeHint().width() > label->width())
+                    cut << QStringLiteral("%1 \"%2\": %3 > %4").arg(label->objectName(), label->text())
+                                .arg(label->sizeHint().width()).arg(label->width());
+            for (QCheckBox *box : w.window->findChildren<QCheckBox *>())
+                if (box->sizeHint().width() > box->width())
+                    cut << QStringLiteral("%1 \"%2\": %3 > %4").arg(box->objectName(), box->text())
+                                .arg(box->sizeHint().width()).arg(box->width());
+        }
+        QApplication::setFont(previous);
+        QVERIFY2(cut.isEmpty(), qUtf8Printable(cut.join(QStringLiteral("; "))));
     }
 
     void commandLineName()

@@ -137,11 +137,13 @@ cmake --build --preset windows
 step "running the tests under Wine"
 # A throwaway Wine prefix for this run, made before the tests start so that they do not
 # race to make it. Wine and every test share one virtual X display: Wine ties its desktop
-# to the display it first started on.
+# to the display it first started on. Windows keeps Tahoma in its Fonts folder; Debian
+# ships Wine's own Tahoma outside the prefix, where Wine does not look for it.
 export WINEPREFIX=$source/build/windows/wineprefix
 rm -rf "$WINEPREFIX"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     bash tools/wine-run.sh wineboot --init > /dev/null 2>&1
+    cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     status=0
     ctest --preset windows || status=$?
     /usr/lib/wine/wineserver -k 2>/dev/null || true
