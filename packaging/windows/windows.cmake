@@ -10,6 +10,8 @@ set(ZELMORA_ICON ${PROJECT_SOURCE_DIR}/Zelmora.ico)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/zelmora.rc.in zelmora.rc @ONLY)
 
 set_target_properties(zelmora PROPERTIES WIN32_EXECUTABLE TRUE)
+# Without the symbol table, which a release needs no more than Linux's stripped binary.
+target_link_options(zelmora PRIVATE $<$<CONFIG:Release>:-s>)
 target_sources(zelmora PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/zelmora.rc)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/zelmora.rc PROPERTIES OBJECT_DEPENDS ${ZELMORA_ICON})
 
