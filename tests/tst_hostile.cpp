@@ -20,6 +20,7 @@
 
 #ifdef Q_OS_WIN
 #include <QProcess>
+#include <qt_windows.h>
 #else
 #include <fcntl.h>
 #include <signal.h>
@@ -73,6 +74,23 @@ QByteArray pictureBomb()
     return png.append(sum, 4);
 }
 
+#ifdef Q_OS_WIN
+std::vector<HANDLE> locks; // files held open by the "unreadable" spoiler
+#endif
+
+// A scratch folder of spoiled pictures; it lets go of any file it holds before it goes.
+struct SpoiledFolder : QTemporaryDir
+{
+    ~SpoiledFolder()
+    {
+#ifdef Q_OS_WIN
+        for (HANDLE lock : locks)
+            CloseHandle(lock);
+        locks.clear();
+#endif
+    }
+};
+
 // Each way of spoiling the pictures lays them out in `folder`.
 using Spoiler = std::function<void(const QString &folder)>;
 
@@ -107,7 +125,18 @@ QMap<QString, Spoiler> spoilers()
         write(folder + QStringLiteral("/img"), "not a folder");
         write(folder + QStringLiteral("/splash.jpg"), "not a picture");
     };
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    all["unreadable"] = [](const QString &folder) {
+        // Another program holds every picture open without sharing it.
+        for (const QString &picture : pictures) {
+            write(folder + '/' + picture, original(picture));
+            const HANDLE lock = CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(folder + '/' + picture).utf16()),
+                                            GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            QVERIFY(lock != INVALID_HANDLE_VALUE);
+            locks.push_back(lock);
+        }
+    };
+#else
     all["unreadable"] = [](const QString &folder) {
         // A loop and a dangling link cannot be read even by root; mode 000 stops the rest.
         for (const QString &picture : pictures) {
@@ -130,9 +159,9 @@ QMap<QString, Spoiler> spoilers()
     return all;
 }
 
-QTemporaryDir *spoiledFolder(const QString &how)
+SpoiledFolder *spoiledFolder(const QString &how)
 {
-    auto *folder = new QTemporaryDir;
+    auto *folder = new SpoiledFolder;
     QDir(folder->path()).mkdir(QStringLiteral("img"));
     spoilers().value(how)(folder->path());
     return folder;
@@ -268,7 +297,7 @@ private slots:
     void spoiledPicturesInTheWindow()
     {
         QFETCH(QString, how);
-        std::unique_ptr<QTemporaryDir> folder(spoiledFolder(how));
+        std::unique_ptr<SpoiledFolder> folder(spoiledFolder(how));
         const QString home = QDir::currentPath();
         QVERIFY(QDir::setCurrent(folder->path()));
         WarningCatcher catcher;
@@ -293,7 +322,7 @@ private slots:
     void spoiledPicturesAtStart()
     {
         QFETCH(QString, how);
-        std::unique_ptr<QTemporaryDir> folder(spoiledFolder(how));
+        std::unique_ptr<SpoiledFolder> folder(spoiledFolder(how));
         const Run run = runProgram({}, folder->path());
         QVERIFY2(run.started && !run.diedEarly, run.errors.constData());
         QVERIFY2(!sanitizerSpoke(run.errors), run.errors.constData());

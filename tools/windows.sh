@@ -54,9 +54,17 @@ qt_options=(
     -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion
     -no-feature-system-textmarkdownreader
 )
+# No folder of this machine's in the libraries: Qt's source and build folders are named
+# by a fixed path in what the compiler writes.
+qt_build_path=/usr/src/zelmora-qt6
+qt_cmake_options=(
+    -G Ninja
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+)
 toolchain=packaging/windows/mingw-w64-x86_64.cmake
 cache=${ZELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zelmora}
-qt_key=$( (echo "$qt_debian_version"; printf '%s\n' "${qt_options[@]}"; cat "$toolchain") | sha256sum | cut -c1-12)
+qt_key=$( (echo "$qt_debian_version"; printf '%s\n' "${qt_options[@]}" "${qt_cmake_options[@]}" "$qt_build_path"
+           cat "$toolchain") | sha256sum | cut -c1-12)
 qt_dir=$cache/qt-$qt_debian_version-$qt_key
 qt_install=$qt_dir/install
 
@@ -64,7 +72,7 @@ if [ -f "$qt_install/.complete" ]; then
     step "reusing the cross-built Qt in $qt_install"
 else
     step "fetching Qt's source (qt6-base $qt_debian_version) from Debian's archive"
-    rm -rf "$qt_dir"
+    rm -rf "$qt_dir" "$cache"/qt-*  # a Qt built with other options is not used again
     mkdir -p "$qt_dir/apt/lists/partial" "$qt_dir/apt/cache/archives/partial" "$qt_dir/source"
     # A private apt configuration with one deb-src entry, built from the system's own
     # Debian source (its archive address and signing key): the system's sources stay as
@@ -102,11 +110,9 @@ PYTHON
     cp "$toolchain" "$qt_dir/toolchain.cmake"
     mkdir -p "$qt_dir/build"
     (cd "$qt_dir/build" && "$qt_source/configure" "${qt_options[@]}" -extprefix "$qt_install" -- \
-        -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$qt_dir/toolchain.cmake" \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$qt_source=qtbase" \
-        -DCMAKE_C_FLAGS="-ffile-prefix-map=$qt_source=qtbase") > "$qt_dir/configure.log" 2>&1 \
+        "${qt_cmake_options[@]}" -DCMAKE_TOOLCHAIN_FILE="$qt_dir/toolchain.cmake" \
+        -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$qt_dir=$qt_build_path" \
+        -DCMAKE_C_FLAGS="-ffile-prefix-map=$qt_dir=$qt_build_path") > "$qt_dir/configure.log" 2>&1 \
         || { tail -40 "$qt_dir/configure.log"; exit 1; }
     tail -5 "$qt_dir/configure.log"
 
