@@ -25,7 +25,7 @@ packages=(
     g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev python3
     qt6-base-dev qt6-base-dev-tools
     wine64 fonts-wine xvfb xauth x11-utils
-    fonts-dejavu-core fonts-liberation
+    fonts-dejavu-core fonts-liberation locales
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -36,6 +36,15 @@ if ((${#missing[@]})); then
     "${sudo[@]}" apt-get update -q
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# Wine takes a program's locale from the host's C library: the number tests run under a
+# Russian and an English one, so the host needs them.
+for locale in ru_RU en_US; do
+    if ! locale -a | grep -qix "$locale.utf-\?8"; then
+        echo "Generating the $locale.UTF-8 locale"
+        "${sudo[@]}" localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    fi
+done
 
 # --- Qt -------------------------------------------------------------------------------
 # The Qt that the program is linked with: Debian's own qt6-base source, the same Qt 6.4.2
