@@ -11,7 +11,7 @@
 #      build/windows/zelmora.exe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source=$PWD
+top=$PWD
 
 step() { printf '\n== %s\n' "$*"; current_step=$*; }
 current_step="start"
@@ -154,7 +154,7 @@ step "running the tests under Wine"
 # race to make it. Wine and every test share one virtual X display: Wine ties its desktop
 # to the display it first started on. Windows keeps Tahoma in its Fonts folder; Debian
 # ships Wine's own Tahoma outside the prefix, where Wine does not look for it.
-export WINEPREFIX=$source/build/windows/wineprefix
+export WINEPREFIX=$top/build/windows/wineprefix
 rm -rf "$WINEPREFIX"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     bash tools/wine-run.sh wineboot --init > /dev/null 2>&1
