@@ -55,7 +55,8 @@ private slots:
     {
         QFETCH(QString, commandLine);
         QFETCH(QString, name);
-        const std::optional<QString> first = firstArgumentOfCommandLine(reinterpret_cast<const wchar_t *>(commandLine.utf16()));
+        const std::optional<QString> first
+            = firstArgumentOfCommandLine(reinterpret_cast<const wchar_t *>(commandLine.utf16()));
         QCOMPARE(first ? documentNameFromArgument(*first, QStringLiteral("trans")) : QStringLiteral("trans"), name);
     }
 #else

@@ -130,8 +130,9 @@ QMap<QString, Spoiler> spoilers()
         // Another program holds every picture open without sharing it.
         for (const QString &picture : pictures) {
             write(folder + '/' + picture, original(picture));
-            const HANDLE lock = CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(folder + '/' + picture).utf16()),
-                                            GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            const QString path = QDir::toNativeSeparators(folder + '/' + picture);
+            const HANDLE lock = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), GENERIC_READ, 0,
+                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
             QVERIFY(lock != INVALID_HANDLE_VALUE);
             locks.push_back(lock);
         }
