@@ -128,17 +128,18 @@ private slots:
         const QFont previous = QApplication::font();
         QApplication::setFont(formFont());
         QStringList cut;
+        const auto check = [&cut](QWidget *caption, const QString &text) {
+            if (caption->sizeHint().width() > caption->width())
+                cut << QStringLiteral("%1 \"%2\": %3 > %4").arg(caption->objectName(), text)
+                            .arg(caption->sizeHint().width()).arg(caption->width());
+        };
         {
             W w;
             for (QLabel *label : w.window->findChildren<QLabel *>())
-                if (label->isVisibleTo(w.window.get()) && !label->text().isEmpty() && !label->wordWrap()
-                    && label->sizeHint().width() > label->width())
-                    cut << QStringLiteral("%1 \"%2\": %3 > %4").arg(label->objectName(), label->text())
-                                .arg(label->sizeHint().width()).arg(label->width());
+                if (label->isVisibleTo(w.window.get()) && !label->text().isEmpty() && !label->wordWrap())
+                    check(label, label->text());
             for (QCheckBox *box : w.window->findChildren<QCheckBox *>())
-                if (box->sizeHint().width() > box->width())
-                    cut << QStringLiteral("%1 \"%2\": %3 > %4").arg(box->objectName(), box->text())
-                                .arg(box->sizeHint().width()).arg(box->width());
+                check(box, box->text());
         }
         QApplication::setFont(previous);
         QVERIFY2(cut.isEmpty(), qUtf8Printable(cut.join(QStringLiteral("; "))));
