@@ -23,3 +23,5 @@ function(zelmora_import_plugins target)
                 Qt6::QWindowsVistaStylePlugin Qt6::QJpegPlugin Qt6::QICOPlugin)
 endfunction()
 zelmora_import_plugins(zelmora)
+
+include(${CMAKE_CURRENT_LIST_DIR}/packages.cmake)

@@ -1,0 +1,65 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Zelmora developers
+
+# The two Windows packages, built with the program: the installer
+# zelmora-<version>-win64-setup.exe (NSIS) and the portable zelmora-<version>-win64.zip
+# (one folder). Both hold the same files, from the one list below: the program, the
+# pictures it loads from its working folder, the licence, a short readme in Russian and
+# the third-party notices.
+find_program(MAKENSIS makensis)
+find_program(ZIP zip)
+if(NOT MAKENSIS OR NOT ZIP)
+    message(STATUS "makensis or zip not found: the Windows packages are not built")
+    return()
+endif()
+
+# The sources of the exe's parts, named in the notices: Debian's packages.
+set(ZELMORA_QT_DEBIAN_VERSION "" CACHE STRING "Debian version of the qt6-base source Qt was built from")
+function(zelmora_debian_source_version package variable)
+    execute_process(COMMAND dpkg-query -W "-f=\${source:Version}" ${package}
+        OUTPUT_VARIABLE version RESULT_VARIABLE failed ERROR_QUIET)
+    if(failed OR version STREQUAL "")
+        set(version "(not known: ${package} is not installed)")
+    endif()
+    set(${variable} ${version} PARENT_SCOPE)
+endfunction()
+zelmora_debian_source_version(mingw-w64-x86-64-dev ZELMORA_MINGW_VERSION)
+zelmora_debian_source_version(g++-mingw-w64-x86-64-posix ZELMORA_MINGW_GCC_VERSION)
+if(ZELMORA_QT_DEBIAN_VERSION STREQUAL "")
+    set(ZELMORA_QT_DEBIAN_VERSION "(not known: set ZELMORA_QT_DEBIAN_VERSION)")
+endif()
+configure_file(${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in THIRD-PARTY.txt @ONLY)
+
+# source, name in the package, and whether it is text (Windows line ends)
+set(package_files
+    "$<TARGET_FILE:zelmora>\tzelmora.exe\tbinary"
+    "${PROJECT_SOURCE_DIR}/splash.jpg\tsplash.jpg\tbinary"
+    "${PROJECT_SOURCE_DIR}/splash@2x.jpg\tsplash@2x.jpg\tbinary"
+    "${PROJECT_SOURCE_DIR}/Zelmora.ico\tZelmora.ico\tbinary"
+    "${PROJECT_SOURCE_DIR}/LICENSE\tLICENSE.txt\ttext"
+    "${CMAKE_CURRENT_LIST_DIR}/README.txt\tREADME.txt\ttext"
+    "${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.txt\tTHIRD-PARTY.txt\ttext")
+file(GLOB core_pictures CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/img ${PROJECT_SOURCE_DIR}/img/*.png)
+list(SORT core_pictures)
+set(package_sources zelmora ${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_LIST_DIR}/README.txt
+    ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.txt ${PROJECT_SOURCE_DIR}/splash.jpg
+    ${PROJECT_SOURCE_DIR}/splash@2x.jpg ${PROJECT_SOURCE_DIR}/Zelmora.ico)
+foreach(picture ${core_pictures})
+    list(APPEND package_files "${PROJECT_SOURCE_DIR}/img/${picture}\timg/${picture}\tbinary")
+    list(APPEND package_sources ${PROJECT_SOURCE_DIR}/img/${picture})
+endforeach()
+list(JOIN package_files "\n" manifest)
+file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/package-files.txt CONTENT "${manifest}\n")
+
+set(ZELMORA_PACKAGE_FOLDER Zelmora-${PROJECT_VERSION})
+set(ZELMORA_ZIP ${CMAKE_CURRENT_BINARY_DIR}/zelmora-${PROJECT_VERSION}-win64.zip)
+set(ZELMORA_SETUP ${CMAKE_CURRENT_BINARY_DIR}/zelmora-${PROJECT_VERSION}-win64-setup.exe)
+add_custom_command(OUTPUT ${ZELMORA_ZIP} ${ZELMORA_SETUP}
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/make-packages.sh ${CMAKE_CURRENT_BINARY_DIR}/package-files.txt
+            ${CMAKE_CURRENT_BINARY_DIR}/package ${ZELMORA_PACKAGE_FOLDER} ${PROJECT_VERSION}
+            ${ZELMORA_VERSION_FULL} ${ZELMORA_ZIP} ${ZELMORA_SETUP}
+    DEPENDS ${package_sources} ${CMAKE_CURRENT_BINARY_DIR}/package-files.txt
+            ${CMAKE_CURRENT_LIST_DIR}/make-packages.sh ${CMAKE_CURRENT_LIST_DIR}/zelmora.nsi
+    COMMENT "Making the Windows installer and the portable zip"
+    VERBATIM)
+add_custom_target(zelmora_packages ALL DEPENDS ${ZELMORA_ZIP} ${ZELMORA_SETUP})

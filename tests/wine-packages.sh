@@ -1,0 +1,207 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Zelmora developers
+
+# The Windows installer and zip under Wine, in a throwaway Wine prefix:
+#   - a silent install, and a second one over it, put the zip's files, the Start-menu
+#     shortcut (target, working folder, icon) and the uninstall entry in place;
+#   - the program started through the shortcut shows its core picture, pixel for pixel,
+#     where a start in an empty folder shows none (a missing picture is silent);
+#   - a silent uninstall leaves no file, shortcut or registry value behind;
+#   - the same for an install into a folder of the user's (/D=, with a space and Cyrillic).
+# Usage: wine-packages.sh SETUP_EXE ZIP SOURCE_DIR
+set -euo pipefail
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+setup=$(realpath "$1") zip=$2 source=$3
+# A Russian Windows, as the program's users have: its ANSI code page (1251) holds the
+# Cyrillic folder name below, which Wine writes into the shortcut in that code page.
+export LC_ALL=ru_RU.UTF-8
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix
+wineserver=/usr/lib/wine/wineserver
+trap '$wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+wine() { bash "$source/tools/wine-run.sh" "$@"; }
+fail() { echo "FAIL: $*"; exit 1; }
+same() { [ "$1" = "$2" ] || fail "$3: '$1', expected '$2'"; }
+
+wine wineboot --init > /dev/null 2>&1
+$wineserver -w
+user=$(cd "$WINEPREFIX/drive_c/users" && ls | grep -vx Public | head -1)
+home_win="C:\\users\\$user"
+programs_menu=$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs
+desktop=$WINEPREFIX/drive_c/users/$user/Desktop
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelmora'
+
+# The prefix's files and folders and its registry, less Wine's own settings. In the
+# temporary folder only files count: the uninstaller's copy of itself leaves there an
+# empty folder, as on Windows.
+snapshot() {
+    (cd "$WINEPREFIX" && find drive_c -type f | LC_ALL=C sort
+     find drive_c -type d -not -path 'drive_c/users/*/Temp/*' | LC_ALL=C sort) > "$1.files"
+    rm -f "$work/hkcu.reg" "$work/hklm.reg"
+    wine reg export HKCU "$work/hkcu.reg" /y > /dev/null 2>&1
+    wine reg export 'HKLM\Software' "$work/hklm.reg" /y > /dev/null 2>&1
+    $wineserver -w
+    cat "$work/hkcu.reg" "$work/hklm.reg" | iconv -f UTF-16 -t UTF-8 | python3 -c '
+import re, sys
+keep = True
+for line in sys.stdin.read().replace("\r", "").split("\n"):
+    if line.startswith("["):
+        keep = not re.search(r"\\Software\\Wine(\\|\])", line)
+    if keep and line:
+        print(line)' > "$1.registry"
+}
+snapshot "$work/before"
+
+# The zip: one folder, Zelmora-3.0.
+mkdir "$work/zip"
+unzip -q "$zip" -d "$work/zip"
+same "$(ls "$work/zip")" "Zelmora-3.0" "the zip's top folder"
+zipped=$work/zip/Zelmora-3.0
+
+# Checks an install in the Windows folder $1 (Unix path $2).
+check_install() {
+    local folder_win=$1 folder=$2
+    same "$(cd "$folder" && find . -type f | LC_ALL=C sort)" \
+         "$( (cd "$zipped" && find . -type f; echo ./uninstall.exe) | LC_ALL=C sort)" "the installed files"
+    diff -r --exclude=uninstall.exe "$zipped" "$folder" > /dev/null || fail "the installed files differ from the zip's"
+
+    # The shortcut: MS-SHLLINK's target path, working folder and icon.
+    [ -f "$programs_menu/Zelmora.lnk" ] || fail "no Start-menu shortcut"
+    [ ! -e "$desktop/Zelmora.lnk" ] || fail "a desktop shortcut nobody asked for"
+    python3 - "$programs_menu/Zelmora.lnk" > "$work/shortcut" <<'PYTHON'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+flags = struct.unpack_from("<I", data, 0x14)[0]
+pos = 0x4C
+if flags & 0x01:  # an item list
+    pos += 2 + struct.unpack_from("<H", data, pos)[0]
+target = ""
+if flags & 0x02:  # the link information: its base path, in Unicode when the header has one
+    size, header, _, _, base = struct.unpack_from("<5I", data, pos)
+    if header >= 0x24:
+        start = pos + struct.unpack_from("<I", data, pos + 0x1C)[0]
+        end = start
+        while data[end:end + 2] != b"\0\0":
+            end += 2
+        target = data[start:end].decode("utf-16-le")
+    else:
+        target = data[pos + base:data.index(b"\0", pos + base)].decode("cp1251")
+    pos += size
+fields = {}
+for bit, name in ((0x04, "name"), (0x08, "relative"), (0x10, "workdir"), (0x20, "arguments"), (0x40, "icon")):
+    if flags & bit:
+        count = struct.unpack_from("<H", data, pos)[0]
+        fields[name] = data[pos + 2:pos + 2 + 2 * count].decode("utf-16-le").rstrip("\0")
+        pos += 2 + 2 * count
+print(target)
+print(fields.get("workdir", ""))
+print(fields.get("icon", ""))
+PYTHON
+    same "$(sed -n 1p "$work/shortcut")" "$folder_win\\zelmora.exe" "the shortcut's target"
+    same "$(sed -n 2p "$work/shortcut")" "$folder_win" "the shortcut's working folder"
+    same "$(sed -n 3p "$work/shortcut")" "$folder_win\\zelmora.exe" "the shortcut's icon"
+
+    # The uninstall entry, exported in Unicode (reg's console output is in the OEM code page).
+    rm -f "$work/entry.reg"
+    wine reg export "$uninstall_key" "$work/entry.reg" /y > /dev/null 2>&1
+    iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | tr -d '\r' | python3 -c '
+import re, sys
+for name, value in re.findall(r"^\"(.*?)\"=(.*)$", sys.stdin.read(), re.M):
+    if value.startswith("dword:"):
+        value = "0x%x" % int(value[6:], 16)
+    else:
+        value = value[1:-1].replace("\\\"", "\"").replace("\\\\", "\\")
+    print(name + "=" + value)' > "$work/entry"
+    value() { sed -n "s/^$1=//p" "$work/entry"; }
+    same "$(value DisplayName)" "Zelmora 3.0" DisplayName
+    same "$(value DisplayIcon)" "$folder_win\\zelmora.exe,0" DisplayIcon
+    same "$(value DisplayVersion)" "3.0.243" DisplayVersion
+    same "$(value Publisher)" "Zelmora developers" Publisher
+    same "$(value InstallLocation)" "$folder_win" InstallLocation
+    same "$(value UninstallString)" "\"$folder_win\\uninstall.exe\"" UninstallString
+    same "$(value QuietUninstallString)" "\"$folder_win\\uninstall.exe\" /S" QuietUninstallString
+    same "$(value NoModify)" "0x1" NoModify
+    same "$(value NoRepair)" "0x1" NoRepair
+    local size=$(($(value EstimatedSize))) actual=$(($(du -sb "$folder" | cut -f1) / 1024))
+    ((size > actual * 95 / 100 && size <= actual)) || fail "EstimatedSize $size KB for $actual KB"
+    same "$(wc -l < "$work/entry")" 10 "the number of values in the uninstall entry"
+}
+
+# Uninstalls silently from the Windows folder $1 and checks that nothing is left.
+check_uninstall() {
+    wine "$1\\uninstall.exe" /S
+    $wineserver -w # the uninstaller runs on from a copy in the temporary folder,
+    wine wineboot -r > /dev/null 2>&1 # which Windows deletes at the next restart
+    $wineserver -w
+    snapshot "$work/after"
+    diff "$work/before.files" "$work/after.files" || fail "files or folders left behind (above)"
+    diff "$work/before.registry" "$work/after.registry" || fail "registry entries left behind (above)"
+}
+
+# Starts a program with the shell, the way Explorer does, and captures its main window.
+capture() {
+    local picture=$1 id=
+    shift
+    (cd "$work" && wine start "$@")
+    for _ in $(seq 240); do
+        id=$(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "Zelmora 3.0".*/\1/p' | head -1)
+        [ -n "$id" ] && break
+        sleep 0.25
+    done
+    [ -n "$id" ] || fail "no main window within a minute"
+    sleep 2 # the splash has gone and the window is drawn
+    import -window "$id" "$picture"
+    $wineserver -k
+    $wineserver -w
+}
+
+# Started through its shortcut, the program finds its pictures; started in an empty
+# folder it finds none. The two windows differ where the core picture is, and there the
+# first shows one of the program's pictures exactly (drawn over the window's background).
+mkdir "$WINEPREFIX/drive_c/empty"
+cp "$zipped/zelmora.exe" "$WINEPREFIX/drive_c/empty/"
+capture "$work/empty.png" /d 'C:\empty' 'C:\empty\zelmora.exe'
+rm -r "$WINEPREFIX/drive_c/empty"
+check_picture_shown() {
+    capture "$work/installed.png" "$home_win\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Zelmora.lnk"
+    local box position background shown= picture
+    box=$(convert "$work/installed.png" "$work/empty.png" -compose difference -composite \
+          -fill white +opaque black -format '%@' info: 2> /dev/null)
+    position=${box#*+}
+    for picture in "$source"/img/*.png; do
+        [[ $picture == *@2x.png ]] && continue
+        [ "$box" = "$(identify -format '%wx%h' "$picture")+$position" ] || continue
+        background=$(convert "$work/empty.png" -format "%[pixel:p{${position%+*},${position#*+}}]" info:)
+        convert "$picture" -background "$background" -flatten "$work/expected.png"
+        convert "$work/installed.png" -crop "$box" +repage "$work/shown.png"
+        if [ "$(compare -metric AE "$work/shown.png" "$work/expected.png" null: 2>&1)" = 0 ]; then
+            shown=$picture
+        fi
+    done
+    [ -n "$shown" ] || fail "no core picture in the window started through the shortcut (difference: $box)"
+    echo "started through the shortcut: ${shown#"$source"/} shown at $box"
+}
+
+default_win="$home_win\\AppData\\Local\\Programs\\Zelmora"
+default=$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Zelmora
+wine "$setup" /S
+wine "$setup" /S # over the first one
+$wineserver -w
+check_install "$default_win" "$default"
+echo "silent install: files, shortcut and uninstall entry in place"
+check_picture_shown
+check_uninstall "$default_win"
+echo "silent uninstall: nothing left"
+
+own_win='C:\Расчёты Zelmora'
+# /D= takes the rest of the command line as it stands, spaces and all, so the command line
+# is given to cmd whole (Wine would quote an argument with a space).
+wine cmd /c "Z:${setup//\//\\} /S /D=$own_win"
+$wineserver -w
+check_install "$own_win" "$WINEPREFIX/drive_c/Расчёты Zelmora"
+check_picture_shown
+check_uninstall "$own_win"
+echo "install into $own_win and uninstall: the same"
