@@ -7,8 +7,9 @@
 #   2. fetches Qt's source from Debian's own qt6-base source package, through apt;
 #   3. cross-builds a static Qt from it once, into a cache outside the clone
 #      (ZELMORA_CACHE, default ~/.cache/zelmora), reused while version and options match;
-#   4. cross-builds the program and the tests, runs the tests under Wine, and leaves
-#      build/windows/zelmora.exe.
+#   4. cross-builds the program and the tests, makes the installer and the portable zip,
+#      runs the tests under Wine (the installer's among them), and leaves
+#      build/windows/zelmora.exe, zelmora-3.0-win64-setup.exe and zelmora-3.0-win64.zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -20,12 +21,13 @@ trap 'status=$?; ((status)) && echo "tools/windows.sh: failed at step: $current_
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
-step "installing the cross compiler, Wine and the build tools"
+step "installing the cross compiler, Wine, NSIS and the build tools"
 packages=(
     g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev python3
     qt6-base-dev qt6-base-dev-tools
     wine64 fonts-wine xvfb xauth x11-utils
     fonts-dejavu-core fonts-liberation locales
+    nsis zip unzip imagemagick
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -145,8 +147,9 @@ PYTHON
 fi
 
 # --- Zelmora ---------------------------------------------------------------------------
-step "cross-building Zelmora and its tests"
-cmake --preset windows -DZELMORA_QT_PREFIX="$qt_install" -DCMAKE_PREFIX_PATH="$qt_install/lib/cmake" > /dev/null
+step "cross-building Zelmora and its tests, making the installer and the zip"
+cmake --preset windows -DZELMORA_QT_PREFIX="$qt_install" -DCMAKE_PREFIX_PATH="$qt_install/lib/cmake" \
+    -DZELMORA_QT_DEBIAN_VERSION="$qt_debian_version" > /dev/null
 cmake --build --preset windows
 
 step "running the tests under Wine"
@@ -165,4 +168,4 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     exit $status'
 
 step "done"
-echo "build/windows/zelmora.exe"
+printf '%s\n' build/windows/zelmora.exe build/windows/zelmora-3.0-win64-setup.exe build/windows/zelmora-3.0-win64.zip
