@@ -20,6 +20,9 @@ setup=$(realpath "$1") zip=$2 source=$3
 export LC_ALL=ru_RU.UTF-8
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix
+# Wine links the prefix's Desktop and Documents to folders of $HOME: a home of its own.
+export HOME=$work/home
+mkdir "$HOME"
 wineserver=/usr/lib/wine/wineserver
 trap '$wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 wine() { bash "$source/tools/wine-run.sh" "$@"; }
