@@ -8,6 +8,7 @@
 #include "design/designstate.h"
 #include "design/documentname.h"
 #include "design/numbers.h"
+#include "mainwindow/messagetexts.h"
 #include "mainwindow/pictures.h"
 #include "mainwindow/slotconnect.h"
 #include "mainwindow/tableescape.h"
@@ -142,8 +143,8 @@ void Zelmora3::on_action_8_activated()
 {
     QMessageBox question;
     question.setIcon(QMessageBox::Question);
-    question.setText(tr("Документ был изменён."));
-    question.setInformativeText(tr("Хотите сохранить изменения перед выходом?"));
+    question.setText(exitQuestionText());
+    question.setInformativeText(exitQuestionDetail());
     question.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     question.setDefaultButton(QMessageBox::Save);
     if (question.exec() == QMessageBox::Discard)
@@ -165,29 +166,17 @@ void inform(QMessageBox::Icon icon, const QString &text)
 // "О программе"
 void Zelmora3::on_action_9_activated()
 {
-    inform(QMessageBox::Information,
-           tr("Программа для расчёта трансформаторов\nZelmora ver. 3.0 alpha, build ") + buildNumber
-               + tr("\nhttps://zelmora.example.org\ne-mail: zelmora@example.org\nZelmora "
-                    "developers\n2026"));
+    inform(QMessageBox::Information, aboutText());
 }
 
 // "Справка"
 void Zelmora3::on_action_10_activated()
 {
-    inform(QMessageBox::Information, tr("В разработке"));
+    inform(QMessageBox::Information, helpText());
 }
 
 // "Поддержать программу"
 void Zelmora3::on_action_5_activated()
 {
-    inform(QMessageBox::Question,
-           tr("Желающие поддержать программу материально могут\n"
-              "выслать любую сумму денег на следующие кошельки \n"
-              "WebMoney:\n"
-              "_________________________________\n"
-              "R000000000000\n"
-              "Z000000000000\n"
-              "E000000000000\n"
-              "\n"
-              "Спасибо!"));
+    inform(QMessageBox::Question, supportText());
 }

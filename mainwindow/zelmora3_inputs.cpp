@@ -10,6 +10,7 @@
 #include "design/designstate.h"
 #include "design/frequency.h"
 #include "design/numbers.h"
+#include "mainwindow/messagetexts.h"
 #include "ui_zelmora3.h"
 
 #include <QPixmap>
@@ -30,22 +31,22 @@ void Zelmora3::acceptDimension(QLineEdit *field, float *dimension, const QString
 
 void Zelmora3::on_lineEdit_13_editingFinished()
 {
-    acceptDimension(ui->lineEdit_13, &designState.coreH, tr(" Некоректное значение h!"));
+    acceptDimension(ui->lineEdit_13, &designState.coreH, refusalText(Refusal::CoreH));
 }
 
 void Zelmora3::on_lineEdit_10_editingFinished()
 {
-    acceptDimension(ui->lineEdit_10, &designState.coreB, tr("Некоректное значение b!"));
+    acceptDimension(ui->lineEdit_10, &designState.coreB, refusalText(Refusal::CoreB));
 }
 
 void Zelmora3::on_lineEdit_9_editingFinished()
 {
-    acceptDimension(ui->lineEdit_9, &designState.coreY1, tr("Некоректное значение y1!"));
+    acceptDimension(ui->lineEdit_9, &designState.coreY1, refusalText(Refusal::CoreY1));
 }
 
 void Zelmora3::on_lineEdit_8_editingFinished()
 {
-    acceptDimension(ui->lineEdit_8, &designState.coreY, tr("Некоректное значение y!"));
+    acceptDimension(ui->lineEdit_8, &designState.coreY, refusalText(Refusal::CoreY));
 }
 
 // Shows the stored frequency of the current type and makes it the working one.
@@ -90,7 +91,7 @@ void Zelmora3::on_lineEdit_editingFinished()
     DesignState &s = designState;
     const std::optional<float> hertz = typedFrequencyHz(ui->lineEdit->text(), s.pulseMode);
     if (!hertz) {
-        refuse(ui->lineEdit, tr("Ошибка в частоте!"));
+        refuse(ui->lineEdit, refusalText(Refusal::Frequency));
         return;
     }
     (s.pulseMode ? s.pulseFrequency : s.lfFrequency) = *hertz;
