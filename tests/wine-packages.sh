@@ -64,17 +64,9 @@ unzip -q "$zip" -d "$work/zip"
 same "$(ls "$work/zip")" "Zelmora-3.0" "the zip's top folder"
 zipped=$work/zip/Zelmora-3.0
 
-# Checks an install in the Windows folder $1 (Unix path $2).
-check_install() {
-    local folder_win=$1 folder=$2
-    same "$(cd "$folder" && find . -type f | LC_ALL=C sort)" \
-         "$( (cd "$zipped" && find . -type f; echo ./uninstall.exe) | LC_ALL=C sort)" "the installed files"
-    diff -r --exclude=uninstall.exe "$zipped" "$folder" > /dev/null || fail "the installed files differ from the zip's"
-
-    # The shortcut: MS-SHLLINK's target path, working folder and icon.
-    [ -f "$programs_menu/Zelmora.lnk" ] || fail "no Start-menu shortcut"
-    [ ! -e "$desktop/Zelmora.lnk" ] || fail "a desktop shortcut nobody asked for"
-    python3 - "$programs_menu/Zelmora.lnk" > "$work/shortcut" <<'PYTHON'
+# A shortcut's target path, working folder and icon (MS-SHLLINK), a line each.
+read_shortcut() {
+    python3 - "$1" > "$work/shortcut" <<'PYTHON'
 import struct, sys
 data = open(sys.argv[1], "rb").read()
 flags = struct.unpack_from("<I", data, 0x14)[0]
@@ -103,9 +95,24 @@ print(target)
 print(fields.get("workdir", ""))
 print(fields.get("icon", ""))
 PYTHON
+}
+
+# Checks an install in the Windows folder $1 (Unix path $2).
+check_install() {
+    local folder_win=$1 folder=$2
+    same "$(cd "$folder" && find . -type f | LC_ALL=C sort)" \
+         "$( (cd "$zipped" && find . -type f; echo ./uninstall.exe) | LC_ALL=C sort)" "the installed files"
+    diff -r --exclude=uninstall.exe "$zipped" "$folder" > /dev/null || fail "the installed files differ from the zip's"
+
+    # The shortcuts: the program's, started in its folder, and the guide's.
+    [ -f "$programs_menu/Zelmora.lnk" ] || fail "no Start-menu shortcut"
+    [ ! -e "$desktop/Zelmora.lnk" ] || fail "a desktop shortcut nobody asked for"
+    read_shortcut "$programs_menu/Zelmora.lnk"
     same "$(sed -n 1p "$work/shortcut")" "$folder_win\\zelmora.exe" "the shortcut's target"
     same "$(sed -n 2p "$work/shortcut")" "$folder_win" "the shortcut's working folder"
     same "$(sed -n 3p "$work/shortcut")" "$folder_win\\zelmora.exe" "the shortcut's icon"
+    read_shortcut "$programs_menu/Руководство Zelmora.lnk"
+    same "$(sed -n 1p "$work/shortcut")" "$folder_win\\doc\\guide.ru.html" "the guide's shortcut"
 
     # The uninstall entry, exported in Unicode (reg's console output is in the OEM code page).
     rm -f "$work/entry.reg"

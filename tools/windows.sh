@@ -27,7 +27,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools
     wine64 fonts-wine xvfb xauth x11-utils
     fonts-dejavu-core fonts-liberation locales
-    nsis zip unzip imagemagick
+    nsis zip unzip imagemagick cmark-gfm
 )
 missing=()
 for package in "${packages[@]}"; do

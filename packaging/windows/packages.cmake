@@ -4,8 +4,8 @@
 # The two Windows packages, built with the program: the installer
 # zelmora-<version>-win64-setup.exe (NSIS) and the portable zelmora-<version>-win64.zip
 # (one folder). Both hold the same files, from the one list below: the program, the
-# pictures it loads from its working folder, the licence, a short readme in Russian and
-# the third-party notices.
+# pictures it loads from its working folder, the licence, a short readme in Russian, the
+# third-party notices and the user's guide (doc\guide.ru.html with its screenshots).
 find_program(MAKENSIS makensis)
 find_program(ZIP zip)
 if(NOT MAKENSIS OR NOT ZIP)
@@ -38,12 +38,19 @@ set(package_files
     "${PROJECT_SOURCE_DIR}/Zelmora.ico\tZelmora.ico\tbinary"
     "${PROJECT_SOURCE_DIR}/LICENSE\tLICENSE.txt\ttext"
     "${CMAKE_CURRENT_LIST_DIR}/README.txt\tREADME.txt\ttext"
-    "${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.txt\tTHIRD-PARTY.txt\ttext")
+    "${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.txt\tTHIRD-PARTY.txt\ttext"
+    "${ZELMORA_GUIDE_HTML}\tdoc/guide.ru.html\tbinary")
 file(GLOB core_pictures CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/img ${PROJECT_SOURCE_DIR}/img/*.png)
 list(SORT core_pictures)
 set(package_sources zelmora ${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_LIST_DIR}/README.txt
     ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.txt ${PROJECT_SOURCE_DIR}/splash.jpg
     ${PROJECT_SOURCE_DIR}/splash@2x.jpg ${PROJECT_SOURCE_DIR}/Zelmora.ico)
+list(APPEND package_sources ${ZELMORA_GUIDE_HTML})
+foreach(picture ${ZELMORA_GUIDE_PICTURES})
+    get_filename_component(name ${picture} NAME)
+    list(APPEND package_files "${picture}\tdoc/${name}\tbinary")
+    list(APPEND package_sources ${picture})
+endforeach()
 foreach(picture ${core_pictures})
     list(APPEND package_files "${PROJECT_SOURCE_DIR}/img/${picture}\timg/${picture}\tbinary")
     list(APPEND package_sources ${PROJECT_SOURCE_DIR}/img/${picture})

@@ -65,6 +65,7 @@ Section "Zelmora" SectionProgram
     ; The program loads its pictures from its working folder: the shortcut starts it in
     ; the install folder (the working folder is the output path at this point).
     CreateShortcut "$SMPROGRAMS\Zelmora.lnk" "$INSTDIR\zelmora.exe" "" "$INSTDIR\zelmora.exe" 0
+    CreateShortcut "$SMPROGRAMS\Руководство Zelmora.lnk" "$INSTDIR\doc\guide.ru.html"
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Zelmora ${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zelmora.exe,0"
@@ -85,7 +86,7 @@ Section /o "Ярлык на рабочем столе" SectionDesktop
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-    !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} "Программа, её картинки, лицензия и ярлык в меню «Пуск»."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} "Программа, её картинки, руководство, лицензия и ярлыки в меню «Пуск»."
     !insertmacro MUI_DESCRIPTION_TEXT ${SectionDesktop} "Ярлык Zelmora на рабочем столе."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
@@ -99,6 +100,7 @@ FunctionEnd
 ; first per-user install makes, go too when nothing else is left in them.
 Section "Uninstall"
     Delete "$SMPROGRAMS\Zelmora.lnk"
+    Delete "$SMPROGRAMS\Руководство Zelmora.lnk"
     Delete "$DESKTOP\Zelmora.lnk"
     !insertmacro ZelmoraDeleteFiles
     Delete "$INSTDIR\uninstall.exe"
