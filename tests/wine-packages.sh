@@ -4,7 +4,8 @@
 
 # The Windows installer and zip under Wine, in a throwaway Wine prefix:
 #   - a silent install, and a second one over it, put the zip's files, the Start-menu
-#     shortcut (target, working folder, icon) and the uninstall entry in place;
+#     shortcuts (the program's: target, working folder, icon; the guide's: target) and
+#     the uninstall entry in place;
 #   - the program started through the shortcut shows its core picture, pixel for pixel,
 #     where a start in an empty folder shows none (a missing picture is silent);
 #   - a silent uninstall leaves no file, shortcut or registry value behind;
