@@ -152,26 +152,26 @@ void TestGuide::everyTextIsQuoted()
     }
 }
 
-// The guide's worked example, 220 V primary and one 12 V 1 A secondary on the start
-// core, worked out again: its log block and its table rows are what the program shows.
+// The guide's worked example, one 12 V 1 A secondary added to the start values (220 V
+// primary, the start core), worked out again: its log block and its table rows are what the program shows.
 void TestGuide::workedExample()
 {
     const Guide guide = readGuide();
+    // The start values, as the window shows them when it opens.
     DesignState state;
-    state.frequency = 50.0f;
-    state.coreY = 20.0f;
-    state.coreY1 = 30.0f;
-    state.coreB = 30.0f;
-    state.coreH = 50.0f;
-    state.windingCount = 2;
+    state.frequency = state.lfFrequency;
+    state.coreY = DesignState::defaultCoreY;
+    state.coreY1 = DesignState::defaultCoreY1;
+    state.coreB = DesignState::defaultCoreB;
+    state.coreH = DesignState::defaultCoreH;
     LfPassInput input;
     input.now = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
-    input.efficiencyText = QStringLiteral("0.91");
-    input.voltageTexts = QStringList{QStringLiteral("220"), QStringLiteral("12")};
+    input.efficiencyText = formatNumber(DesignState::defaultEfficiency);
+    input.voltageTexts = QStringList{formatNumber(DesignState::defaultPrimaryVoltageLf), QStringLiteral("12")};
     input.currentTexts = QStringList{QStringLiteral("(посчитается)"), QStringLiteral("1")};
     input.densityText = QStringLiteral("auto");
-    input.plateText = QStringLiteral("0.2");
-    input.inductionText = QStringLiteral("1.4");
+    input.plateText = formatNumber(DesignState::defaultPlateThickness);
+    input.inductionText = formatNumber(DesignState::defaultInduction);
     const LfPassResult result = runLfPass(state, input);
     QVERIFY(result.completed);
 

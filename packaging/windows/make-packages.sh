@@ -43,13 +43,13 @@ mv "$zip_file.tmp" "$zip_file"
 nsis_text() { local text=${1//\$/\$\$}; printf '%s' "${text//\//\\}"; }
 {
     echo '!macro ZelmoraInstallFiles'
-    current=
+    current=/ # no folder's name
     for name in "${names[@]}"; do
         dir=$(dirname "$name")
         [ "$dir" = . ] && dir=
-        if [ "$dir" != "$current" ] || [ -z "${started:-}" ]; then
+        if [ "$dir" != "$current" ]; then
             echo "    SetOutPath \"\$INSTDIR${dir:+\\$(nsis_text "$dir")}\""
-            current=$dir started=1
+            current=$dir
         fi
         echo "    File \"${stage//\$/\$\$}/${name//\$/\$\$}\""
     done
