@@ -46,12 +46,14 @@ h1, h2, h3 {{ line-height: 1.2; }}
 h2 {{ border-bottom: 1px solid #ccc; padding-bottom: .2em; margin-top: 2em; }}
 code, pre {{ font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: .92em;
             background: #f2f2f2; }}
-code {{ white-space: pre-wrap; padding: 0 .15em; }} /* every blank of a message shows */
+code {{ white-space: pre-wrap; overflow-wrap: anywhere; padding: 0 .15em; }} /* every blank shows */
 pre {{ padding: .6em .8em; overflow-x: auto; }}
-table {{ border-collapse: collapse; margin: 1em 0; }}
+/* A wide table scrolls by itself on a narrow screen instead of widening the page. */
+table {{ border-collapse: collapse; margin: 1em 0; display: block; overflow-x: auto; }}
 th, td {{ border: 1px solid #bbb; padding: .3em .5em; vertical-align: top; text-align: left; }}
 th {{ background: #eee; }}
 img {{ max-width: 100%; height: auto; border: 1px solid #ccc; }}
+p > em:only-child {{ display: block; margin-top: -.6em; color: #444; }} /* a picture's caption */
 </style>
 </head>
 <body>

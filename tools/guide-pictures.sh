@@ -6,7 +6,8 @@
 # display, puts it into the states the guide shows and writes docs/guide-*.png:
 #   guide-start.png    the window as it starts;
 #   guide-example.png  after the guide's worked example (220 V primary, 12 V 1 A secondary);
-#   guide-refused.png  after a refused core dimension (b = 0).
+#   guide-refused.png  after a refused core dimension (b = 0): only the strip of the window
+#                      with the b field and the log's first lines, where the change shows.
 # The program runs at a fixed date and time (faketime), so the log's time stamp is the
 # same in every run, and the pictures change only when the window does. Run this after
 # a visible change and commit the pictures. Installs what it needs when missing.
@@ -55,10 +56,15 @@ start() {
 click() { xdotool mousemove $((left + $1)) $((top + $2)) click 1; sleep 0.3; }
 type_text() { xdotool type --delay 50 "$1"; sleep 0.2; }
 key() { xdotool key "$@"; sleep 0.3; }
+# Takes the window, or the part of it given as WIDTHxHEIGHT+X+Y from its top left.
 shoot() {
+    local part=${2:-${width}x$height+0+0}
+    local size=${part%%+*} x=${part#*+}
+    local y=${x#*+}
+    x=${x%%+*}
     xdotool mousemove 0 0 # no pointer or hover over the window
     sleep 0.2 # drawn, and a text cursor not yet blinked off (it shows for half a second)
-    import -window root -crop "${width}x$height+$left+$top" +repage "docs/$1.png"
+    import -window root -crop "$size+$((left + x))+$((top + y))" +repage "docs/$1.png"
     # No time or tool names in the file: the same window gives the same bytes.
     mogrify -strip -define png:exclude-chunks=date,time "docs/$1.png"
     kill "$pid"
@@ -83,4 +89,4 @@ click 697 257      # b
 key ctrl+a
 type_text 0
 xdotool key Return
-shoot guide-refused
+shoot guide-refused "${width}x100+0+236"
