@@ -49,33 +49,22 @@ for locale in ru_RU en_US; do
 done
 
 # --- Qt -------------------------------------------------------------------------------
-# The Qt that the program is linked with: Debian's own qt6-base source, the same Qt 6.4.2
-# as the native build, configured static and small. Changing anything here (or the
-# toolchain file) gives a new cache key, and so a new Qt build.
-qt_debian_version=6.4.2+dfsg-10
-qt_prefix=/opt/zelmora-qt6-mingw  # compiled into Qt; the files go to the cache (-extprefix)
-qt_options=(
-    -xplatform win32-g++ -static -static-runtime -release -optimize-size
-    -prefix "$qt_prefix"
-    -qt-host-path /usr
-    -no-pch -nomake examples -nomake tests
-    -no-opengl -no-dbus -no-icu -no-feature-sql -no-feature-network
-    -no-feature-printsupport -no-feature-tabletevent -no-feature-xml -no-feature-concurrent
-    -no-feature-zstd -no-feature-androiddeployqt -no-feature-windeployqt -no-feature-qmake
-    -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion
-    -no-feature-system-textmarkdownreader
-)
-# No folder of this machine's in the libraries: Qt's source and build folders are named
-# by a fixed path in what the compiler writes.
-qt_build_path=/usr/src/zelmora-qt6
-qt_cmake_options=(
-    -G Ninja
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
-)
-toolchain=packaging/windows/mingw-w64-x86_64.cmake
+# The Qt that the program is linked with: Debian's own qt6-base source, the same version
+# as the installed qt6-base-dev (whose host tools the cross build uses), built static and
+# small as packaging/windows/qt-recipe.cmake says. The cache key covers that recipe, the
+# Qt source version and the Debian versions of the compiler, binutils and MinGW runtime:
+# a change of any of them means a new Qt build, and only the newest build is kept.
+recipe=packaging/windows/qt-recipe.cmake
+qt_debian_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+toolchain_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix-runtime
+                    binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev)
 cache=${ZELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zelmora}
-qt_key=$( (echo "$qt_debian_version"; printf '%s\n' "${qt_options[@]}" "${qt_cmake_options[@]}" "$qt_build_path"
-           cat "$toolchain") | sha256sum | cut -c1-12)
+key_inputs() {
+    echo "qt6-base $qt_debian_version"
+    dpkg-query -W -f='${Package} ${Version}\n' "${toolchain_packages[@]}"
+    sha256sum < "$recipe" | sed 's/ .*/ qt-recipe.cmake/'
+}
+qt_key=$(key_inputs | sha256sum | cut -c1-12)
 qt_dir=$cache/qt-$qt_debian_version-$qt_key
 qt_install=$qt_dir/install
 
@@ -83,47 +72,35 @@ if [ -f "$qt_install/.complete" ]; then
     step "reusing the cross-built Qt in $qt_install"
 else
     step "fetching Qt's source (qt6-base $qt_debian_version) from Debian's archive"
-    rm -rf "$qt_dir" "$cache"/qt-*  # a Qt built with other options is not used again
+    echo "Qt cache key $qt_key from:"
+    key_inputs | sed 's/^/  /'
+    rm -rf "$qt_dir" "$cache"/qt-* "$cache/qt.cmake" # a Qt built otherwise is not used again
     mkdir -p "$qt_dir/apt/lists/partial" "$qt_dir/apt/cache/archives/partial" "$qt_dir/source"
-    # A private apt configuration with one deb-src entry, built from the system's own
-    # Debian source (its archive address and signing key): the system's sources stay as
-    # they are, and apt checks the download against the archive's signed index.
-    read -r archive suite keyring < <(python3 - <<'PYTHON'
-import glob, re
-for path in glob.glob("/etc/apt/sources.list.d/*.sources"):
-    for stanza in open(path).read().split("\n\n"):
-        fields = dict(re.findall(r"^(\S+):\s*(.*)$", stanza, re.M))
-        uris = fields.get("URIs", "").split()
-        if "deb" in fields.get("Types", "").split() and uris and uris[0].rstrip("/").endswith("/debian"):
-            print(uris[0], fields["Suites"].split()[0], fields.get("Signed-By", "/usr/share/keyrings/debian-archive-keyring.gpg"))
-            raise SystemExit
-for line in open("/etc/apt/sources.list"):
-    words = line.split()
-    if words[:1] == ["deb"]:
-        words = [w for w in words[1:] if not w.startswith("[")]
-        if words[0].rstrip("/").endswith("/debian"):
-            print(words[0], words[1], "/usr/share/keyrings/debian-archive-keyring.gpg")
-            raise SystemExit
-raise SystemExit("no Debian archive among the system's apt sources")
-PYTHON
-    )
-    echo "deb-src [signed-by=$keyring] $archive $suite main" > "$qt_dir/apt/sources.list"
+    # A private apt configuration: deb-src entries for the system's own Debian archives
+    # and keys, every suite of them; apt checks the download against the signed index.
+    python3 tools/debian-sources.py > "$qt_dir/apt/sources.list"
     apt_private=(
         -o Dir::Etc::SourceList="$qt_dir/apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
         -o Dir::State::Lists="$qt_dir/apt/lists" -o Dir::Cache="$qt_dir/apt/cache"
         -o APT::Sandbox::User=root
     )
     apt-get "${apt_private[@]}" -q update
-    (cd "$qt_dir/source" && apt-get "${apt_private[@]}" -q source "qt6-base=$qt_debian_version")
+    if ! (cd "$qt_dir/source" && apt-get "${apt_private[@]}" -q source "qt6-base=$qt_debian_version"); then
+        offered=$(apt-cache "${apt_private[@]}" showsrc qt6-base | sed -n 's/^Version: //p' | sort -u | tr '\n' ' ')
+        echo "tools/windows.sh: Debian's archive no longer offers the source of the installed" >&2
+        echo "  qt6-base-dev $qt_debian_version; it offers: ${offered:-nothing}." >&2
+        echo "  Upgrade the system's Qt to one of those (apt-get update && apt-get upgrade)" >&2
+        echo "  and run this again: the cross-built Qt must match the host tools." >&2
+        exit 1
+    fi
     qt_source=$(find "$qt_dir/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
 
     step "configuring Qt for Windows"
-    cp "$toolchain" "$qt_dir/toolchain.cmake"
+    cp "$recipe" "$qt_dir/toolchain.cmake"
+    mapfile -t qt_configure < <(cmake -DZELMORA_QT_DIR="$qt_dir" -P "$recipe" 2>&1)
     mkdir -p "$qt_dir/build"
-    (cd "$qt_dir/build" && "$qt_source/configure" "${qt_options[@]}" -extprefix "$qt_install" -- \
-        "${qt_cmake_options[@]}" -DCMAKE_TOOLCHAIN_FILE="$qt_dir/toolchain.cmake" \
-        -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$qt_dir=$qt_build_path" \
-        -DCMAKE_C_FLAGS="-ffile-prefix-map=$qt_dir=$qt_build_path") > "$qt_dir/configure.log" 2>&1 \
+    (cd "$qt_dir/build" && "$qt_source/configure" -extprefix "$qt_install" "${qt_configure[@]}" \
+        -DCMAKE_TOOLCHAIN_FILE="$qt_dir/toolchain.cmake") > "$qt_dir/configure.log" 2>&1 \
         || { tail -40 "$qt_dir/configure.log"; exit 1; }
     tail -5 "$qt_dir/configure.log"
 
@@ -145,11 +122,13 @@ PYTHON
     rm -rf "$qt_dir/build" "$qt_dir/source" "$qt_dir/apt"
     touch "$qt_install/.complete"
 fi
+# What the windows preset's toolchain file reads: where Qt is, and which source it is.
+printf 'set(ZELMORA_QT_PREFIX "%s")\nset(ZELMORA_QT_DEBIAN_VERSION "%s")\n' \
+    "$qt_install" "$qt_debian_version" > "$cache/qt.cmake"
 
 # --- Zelmora ---------------------------------------------------------------------------
 step "cross-building Zelmora and its tests, making the installer and the zip"
-cmake --preset windows -DZELMORA_QT_PREFIX="$qt_install" -DCMAKE_PREFIX_PATH="$qt_install/lib/cmake" \
-    -DZELMORA_QT_DEBIAN_VERSION="$qt_debian_version" > /dev/null
+cmake --preset windows > /dev/null
 cmake --build --preset windows
 
 step "running the tests under Wine"
