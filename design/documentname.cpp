@@ -3,7 +3,9 @@
 
 #include "design/documentname.h"
 
-const QString buildNumber = QStringLiteral("243");
+#include "version.h"
+
+const QString buildNumber = QStringLiteral(ZELMORA_BUILD_NUMBER);
 QString documentName = QStringLiteral("trans");
 
 namespace {

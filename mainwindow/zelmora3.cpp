@@ -8,10 +8,11 @@
 #include "design/designstate.h"
 #include "design/documentname.h"
 #include "design/numbers.h"
-#include "mainwindow/messagetexts.h"
+#include "calc/messagetexts.h"
 #include "mainwindow/pictures.h"
 #include "mainwindow/slotconnect.h"
 #include "mainwindow/tableescape.h"
+#include "version.h"
 #include "ui_zelmora3.h"
 
 #include <QLabel>
@@ -52,7 +53,7 @@ Zelmora3::~Zelmora3()
 void Zelmora3::applyStartContents()
 {
     DesignState &s = designState;
-    ui->textEdit->append(QStringLiteral("Zelmora ver. 3.0 alpha, build ") + buildNumber);
+    ui->textEdit->append(QStringLiteral(ZELMORA_BANNER));
     ui->spinBox->setValue(DesignState::defaultWindingCount);
 
     ui->lineEdit_11->setText(formatNumber(DesignState::defaultEfficiency));

@@ -10,7 +10,7 @@
 #include "design/designstate.h"
 #include "design/frequency.h"
 #include "design/numbers.h"
-#include "mainwindow/messagetexts.h"
+#include "calc/messagetexts.h"
 #include "ui_zelmora3.h"
 
 #include <QPixmap>

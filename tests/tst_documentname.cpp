@@ -3,6 +3,7 @@
 
 #include "design/commandline.h"
 #include "design/documentname.h"
+#include "version.h"
 
 #include <QTest>
 
@@ -128,7 +129,7 @@ private slots:
 
     void processWideStart()
     {
-        QCOMPARE(buildNumber, QStringLiteral("243"));
+        QCOMPARE(buildNumber, QStringLiteral(ZELMORA_BUILD_NUMBER));
         QCOMPARE(documentName, QStringLiteral("trans"));
     }
 };

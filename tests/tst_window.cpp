@@ -8,6 +8,7 @@
 #include "design/documentname.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/zelmora3.h"
+#include "version.h"
 #include "windowtest.h"
 
 #include <QAccessible>
@@ -57,7 +58,7 @@ private slots:
     void startContents()
     {
         W w;
-        QCOMPARE(w.lines(), QStringList({"Zelmora ver. 3.0 alpha, build 243"}));
+        QCOMPARE(w.lines(), QStringList({QStringLiteral(ZELMORA_BANNER)}));
         QVERIFY(!logLineColor(w.log(), 0).isValid()); // the banner has no colour of its own
         const char *fields[][2] = {{"lineEdit_11", "0.91"}, {"lineEdit_2", "1.4"}, {"lineEdit_8", "20"},
                                    {"lineEdit_9", "30"},    {"lineEdit_10", "30"}, {"lineEdit_13", "50"},
@@ -337,7 +338,7 @@ private slots:
         W w;
         appendLog(w.log(), LogColour::Green, "one");
         appendLog(w.log(), LogColour::Orange, "two\nthree");
-        QCOMPARE(w.lines(), QStringList({"Zelmora ver. 3.0 alpha, build 243", "one", "two", "three"}));
+        QCOMPARE(w.lines(), QStringList({QStringLiteral(ZELMORA_BANNER), "one", "two", "three"}));
         QCOMPARE(logLineColor(w.log(), 1), QColor(0, 127, 0));
         QCOMPARE(logLineColor(w.log(), 2), QColor(255, 155, 0));
         QCOMPARE(logLineColor(w.log(), 3), QColor(255, 155, 0));
@@ -556,7 +557,7 @@ private slots:
         QTest::addColumn<int>("icon");
         QTest::addColumn<QString>("text");
         QTest::newRow("about") << "action_9" << int(QMessageBox::Information)
-                               << "Программа для расчёта трансформаторов\nZelmora ver. 3.0 alpha, build 243\n"
+                               << "Программа для расчёта трансформаторов\n" ZELMORA_BANNER "\n"
                                   "https://zelmora.example.org\ne-mail: zelmora@example.org\n"
                                   "Zelmora developers\n2026";
         QTest::newRow("help") << "action_10" << int(QMessageBox::Information) << "В разработке";

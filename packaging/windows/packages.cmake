@@ -6,28 +6,30 @@
 # (one folder). Both hold the same files, from the one list below: the program, the
 # pictures it loads from its working folder, the licence, a short readme in Russian, the
 # third-party notices and the user's guide (doc\guide.ru.html with its screenshots).
-find_program(MAKENSIS makensis)
-find_program(ZIP zip)
-if(NOT MAKENSIS OR NOT ZIP)
-    message(STATUS "makensis or zip not found: the Windows packages are not built")
-    return()
-endif()
+# A Windows build always makes both: without their tools it stops here (tools/windows.sh
+# installs them).
+find_program(MAKENSIS makensis REQUIRED)
+find_program(ZIP zip REQUIRED)
 
-# The sources of the exe's parts, named in the notices: Debian's packages.
-set(ZELMORA_QT_DEBIAN_VERSION "" CACHE STRING "Debian version of the qt6-base source Qt was built from")
+# The sources of the exe's parts, named in the notices: Debian's packages. Qt's comes from
+# the toolchain file, which reads what tools/windows.sh wrote when it built Qt.
 function(zelmora_debian_source_version package variable)
     execute_process(COMMAND dpkg-query -W "-f=\${source:Version}" ${package}
         OUTPUT_VARIABLE version RESULT_VARIABLE failed ERROR_QUIET)
     if(failed OR version STREQUAL "")
-        set(version "(not known: ${package} is not installed)")
+        message(FATAL_ERROR "${package} is not installed: THIRD-PARTY.txt cannot name its source")
     endif()
     set(${variable} ${version} PARENT_SCOPE)
 endfunction()
 zelmora_debian_source_version(mingw-w64-x86-64-dev ZELMORA_MINGW_VERSION)
 zelmora_debian_source_version(g++-mingw-w64-x86-64-posix ZELMORA_MINGW_GCC_VERSION)
-if(ZELMORA_QT_DEBIAN_VERSION STREQUAL "")
-    set(ZELMORA_QT_DEBIAN_VERSION "(not known: set ZELMORA_QT_DEBIAN_VERSION)")
+if(NOT ZELMORA_QT_DEBIAN_VERSION)
+    message(FATAL_ERROR "The Debian version of Qt's source is not known: run tools/windows.sh "
+                        "once, or pass -DZELMORA_QT_DEBIAN_VERSION=...")
 endif()
+set(ZELMORA_THIRD_PARTY_TITLE "Zelmora ${ZELMORA_VERSION_FULL} for Windows: third-party software in zelmora.exe")
+string(LENGTH "${ZELMORA_THIRD_PARTY_TITLE}" length)
+string(REPEAT "=" ${length} ZELMORA_THIRD_PARTY_RULE)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in THIRD-PARTY.txt @ONLY)
 
 # source, name in the package, and whether it is text (Windows line ends)
@@ -58,12 +60,12 @@ endforeach()
 list(JOIN package_files "\n" manifest)
 file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/package-files.txt CONTENT "${manifest}\n")
 
-set(ZELMORA_PACKAGE_FOLDER Zelmora-${PROJECT_VERSION})
-set(ZELMORA_ZIP ${CMAKE_CURRENT_BINARY_DIR}/zelmora-${PROJECT_VERSION}-win64.zip)
-set(ZELMORA_SETUP ${CMAKE_CURRENT_BINARY_DIR}/zelmora-${PROJECT_VERSION}-win64-setup.exe)
+set(ZELMORA_PACKAGE_FOLDER Zelmora-${ZELMORA_VERSION})
+set(ZELMORA_ZIP ${CMAKE_CURRENT_BINARY_DIR}/zelmora-${ZELMORA_VERSION}-win64.zip)
+set(ZELMORA_SETUP ${CMAKE_CURRENT_BINARY_DIR}/zelmora-${ZELMORA_VERSION}-win64-setup.exe)
 add_custom_command(OUTPUT ${ZELMORA_ZIP} ${ZELMORA_SETUP}
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/make-packages.sh ${CMAKE_CURRENT_BINARY_DIR}/package-files.txt
-            ${CMAKE_CURRENT_BINARY_DIR}/package ${ZELMORA_PACKAGE_FOLDER} ${PROJECT_VERSION}
+            ${CMAKE_CURRENT_BINARY_DIR}/package ${ZELMORA_PACKAGE_FOLDER} ${ZELMORA_VERSION}
             ${ZELMORA_VERSION_FULL} ${ZELMORA_ZIP} ${ZELMORA_SETUP}
     DEPENDS ${package_sources} ${CMAKE_CURRENT_BINARY_DIR}/package-files.txt
             ${CMAKE_CURRENT_LIST_DIR}/make-packages.sh ${CMAKE_CURRENT_LIST_DIR}/zelmora.nsi

@@ -3,9 +3,8 @@
 
 # The Windows program: a GUI program (no console window), with its icon and version
 # resource, and Qt's plugins linked in (Qt is static), so that zelmora.exe runs alone.
-set(ZELMORA_BUILD_NUMBER 243)
-set(ZELMORA_VERSION_FULL ${PROJECT_VERSION}.${ZELMORA_BUILD_NUMBER})
-set(ZELMORA_VERSION_COMMAS "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${ZELMORA_BUILD_NUMBER},0")
+set(ZELMORA_VERSION_FULL ${PROJECT_VERSION})
+set(ZELMORA_VERSION_COMMAS "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0")
 set(ZELMORA_ICON ${PROJECT_SOURCE_DIR}/Zelmora.ico)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/zelmora.rc.in zelmora.rc @ONLY)
 

@@ -3,7 +3,7 @@
 
 ; The Windows installer: for the current user, no administrator rights, in Russian.
 ; Made by packaging/windows/make-packages.sh, which defines:
-;   VERSION (3.0), VERSION_FULL (3.0.243), OUTFILE, ICON, LICENSE_FILE and FILES, a file
+;   VERSION (MAJOR.MINOR), VERSION_FULL (MAJOR.MINOR.BUILD), OUTFILE, ICON, LICENSE_FILE and FILES, a file
 ;   of two macros listing what is installed (the same list the zip is made from).
 
 Unicode true

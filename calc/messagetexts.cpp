@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Zelmora developers
 
-#include "mainwindow/messagetexts.h"
+#include "calc/messagetexts.h"
 
-#include "design/documentname.h"
+#include "version.h"
 
 #include <QCoreApplication>
 
@@ -35,7 +35,7 @@ QString refusalText(Refusal refusal)
 
 QString aboutText()
 {
-    return tr("Программа для расчёта трансформаторов\nZelmora ver. 3.0 alpha, build ") + buildNumber
+    return tr("Программа для расчёта трансформаторов\n") + QStringLiteral(ZELMORA_BANNER)
         + tr("\nhttps://zelmora.example.org\ne-mail: zelmora@example.org\nZelmora "
              "developers\n2026");
 }
