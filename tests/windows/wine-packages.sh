@@ -10,12 +10,13 @@
 #     where a start in an empty folder shows none (a missing picture is silent);
 #   - a silent uninstall leaves no file, shortcut or registry value behind;
 #   - the same for an install into a folder of the user's (/D=, with a space and Cyrillic).
-# Usage: wine-packages.sh SETUP_EXE ZIP SOURCE_DIR
+# Usage: wine-packages.sh SETUP_EXE ZIP SOURCE_DIR VERSION VERSION_FULL
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
-setup=$(realpath "$1") zip=$2 source=$3
+setup=$(realpath "$1") zip=$2 source=$3 version=$4 version_full=$5
+here=$(dirname "$(realpath "$0")")
 # A Russian Windows, as the program's users have: its ANSI code page (1251) holds the
 # Cyrillic folder name below, which Wine writes into the shortcut in that code page.
 export LC_ALL=ru_RU.UTF-8
@@ -48,54 +49,20 @@ snapshot() {
     wine reg export HKCU "$work/hkcu.reg" /y > /dev/null 2>&1
     wine reg export 'HKLM\Software' "$work/hklm.reg" /y > /dev/null 2>&1
     $wineserver -w
-    cat "$work/hkcu.reg" "$work/hklm.reg" | iconv -f UTF-16 -t UTF-8 | python3 -c '
-import re, sys
-keep = True
-for line in sys.stdin.read().replace("\r", "").split("\n"):
-    if line.startswith("["):
-        keep = not re.search(r"\\Software\\Wine(\\|\])", line)
-    if keep and line:
-        print(line)' > "$1.registry"
+    cat "$work/hkcu.reg" "$work/hklm.reg" | iconv -f UTF-16 -t UTF-8 \
+        | python3 "$here/registry.py" without-wine > "$1.registry"
 }
 snapshot "$work/before"
 
-# The zip: one folder, Zelmora-3.0.
+# The zip: one folder, Zelmora-MAJOR.MINOR.
 mkdir "$work/zip"
 unzip -q "$zip" -d "$work/zip"
-same "$(ls "$work/zip")" "Zelmora-3.0" "the zip's top folder"
-zipped=$work/zip/Zelmora-3.0
+same "$(ls "$work/zip")" "Zelmora-$version" "the zip's top folder"
+zipped=$work/zip/Zelmora-$version
 
 # A shortcut's target path, working folder and icon (MS-SHLLINK), a line each.
 read_shortcut() {
-    python3 - "$1" > "$work/shortcut" <<'PYTHON'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-flags = struct.unpack_from("<I", data, 0x14)[0]
-pos = 0x4C
-if flags & 0x01:  # an item list
-    pos += 2 + struct.unpack_from("<H", data, pos)[0]
-target = ""
-if flags & 0x02:  # the link information: its base path, in Unicode when the header has one
-    size, header, _, _, base = struct.unpack_from("<5I", data, pos)
-    if header >= 0x24:
-        start = pos + struct.unpack_from("<I", data, pos + 0x1C)[0]
-        end = start
-        while data[end:end + 2] != b"\0\0":
-            end += 2
-        target = data[start:end].decode("utf-16-le")
-    else:
-        target = data[pos + base:data.index(b"\0", pos + base)].decode("cp1251")
-    pos += size
-fields = {}
-for bit, name in ((0x04, "name"), (0x08, "relative"), (0x10, "workdir"), (0x20, "arguments"), (0x40, "icon")):
-    if flags & bit:
-        count = struct.unpack_from("<H", data, pos)[0]
-        fields[name] = data[pos + 2:pos + 2 + 2 * count].decode("utf-16-le").rstrip("\0")
-        pos += 2 + 2 * count
-print(target)
-print(fields.get("workdir", ""))
-print(fields.get("icon", ""))
-PYTHON
+    python3 "$here/shortcut.py" "$1" > "$work/shortcut"
 }
 
 # Checks an install in the Windows folder $1 (Unix path $2).
@@ -118,18 +85,11 @@ check_install() {
     # The uninstall entry, exported in Unicode (reg's console output is in the OEM code page).
     rm -f "$work/entry.reg"
     wine reg export "$uninstall_key" "$work/entry.reg" /y > /dev/null 2>&1
-    iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | tr -d '\r' | python3 -c '
-import re, sys
-for name, value in re.findall(r"^\"(.*?)\"=(.*)$", sys.stdin.read(), re.M):
-    if value.startswith("dword:"):
-        value = "0x%x" % int(value[6:], 16)
-    else:
-        value = value[1:-1].replace("\\\"", "\"").replace("\\\\", "\\")
-    print(name + "=" + value)' > "$work/entry"
+    iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | python3 "$here/registry.py" values > "$work/entry"
     value() { sed -n "s/^$1=//p" "$work/entry"; }
-    same "$(value DisplayName)" "Zelmora 3.0" DisplayName
+    same "$(value DisplayName)" "Zelmora $version" DisplayName
     same "$(value DisplayIcon)" "$folder_win\\zelmora.exe,0" DisplayIcon
-    same "$(value DisplayVersion)" "3.0.243" DisplayVersion
+    same "$(value DisplayVersion)" "$version_full" DisplayVersion
     same "$(value Publisher)" "Zelmora developers" Publisher
     same "$(value InstallLocation)" "$folder_win" InstallLocation
     same "$(value UninstallString)" "\"$folder_win\\uninstall.exe\"" UninstallString
