@@ -90,6 +90,8 @@ check_install() {
     same "$(value DisplayName)" "Zelmora $version" DisplayName
     same "$(value DisplayIcon)" "$folder_win\\zelmora.exe,0" DisplayIcon
     same "$(value DisplayVersion)" "$version_full" DisplayVersion
+    # The program's own version resource says the same (its strings are UTF-16).
+    strings -e l "$folder/zelmora.exe" | grep -qx "$version_full" || fail "zelmora.exe's version resource is not $version_full"
     same "$(value Publisher)" "Zelmora developers" Publisher
     same "$(value InstallLocation)" "$folder_win" InstallLocation
     same "$(value UninstallString)" "\"$folder_win\\uninstall.exe\"" UninstallString
