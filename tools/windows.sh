@@ -7,9 +7,10 @@
 #   2. fetches Qt's source from Debian's own qt6-base source package, through apt;
 #   3. cross-builds a static Qt from it once, into a cache outside the clone
 #      (ZELMORA_CACHE, default ~/.cache/zelmora), reused while version and options match;
-#   4. cross-builds the program and the tests, makes the installer and the portable zip,
-#      runs the tests under Wine (the installer's among them), and leaves
-#      build/windows/zelmora.exe, zelmora-3.0-win64-setup.exe and zelmora-3.0-win64.zip.
+#   4. cross-builds the program and the tests, makes the installer and the portable zip
+#      (signed when packaging/windows/sign.sh is given a key), runs the tests under Wine
+#      (the installer's among them), and leaves in build/windows/ zelmora.exe, the
+#      installer, the zip and SHA256SUMS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -21,13 +22,14 @@ trap 'status=$?; ((status)) && echo "tools/windows.sh: failed at step: $current_
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
-step "installing the cross compiler, Wine, NSIS and the build tools"
+step "installing the cross compiler, Wine, NSIS, the signing tools and the build tools"
 packages=(
     g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev python3
     qt6-base-dev qt6-base-dev-tools
     wine64 fonts-wine xvfb xauth x11-utils
     fonts-dejavu-core fonts-liberation locales
     nsis zip unzip imagemagick cmark-gfm
+    osslsigncode openssl softhsm2 libengine-pkcs11-openssl
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -147,4 +149,4 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     exit $status'
 
 step "done"
-printf '%s\n' build/windows/zelmora.exe build/windows/zelmora-3.0-win64-setup.exe build/windows/zelmora-3.0-win64.zip
+ls build/windows/zelmora.exe build/windows/zelmora-*-win64* build/windows/SHA256SUMS

@@ -68,8 +68,16 @@ nsis_text() { local text=${1//\$/\$\$}; printf '%s' "${text//\//\\}"; }
     echo '!macroend'
 } > "$work/files.nsh"
 
+# Signed when a key is given (sign.sh): the program before both packages take it, the
+# installer and its uninstaller as makensis writes them.
+sign=()
+if [ -n "${ZELMORA_SIGN_PKCS12:-}${ZELMORA_SIGN_PKCS11_MODULE:-}" ]; then
+    sign=("-DSIGN=bash \"$here/sign.sh\"")
+else
+    echo "Not signed: no ZELMORA_SIGN_PKCS12 or ZELMORA_SIGN_PKCS11_MODULE (packaging/windows/sign.sh)"
+fi
 rm -f "$setup_file"
-makensis -V2 -INPUTCHARSET UTF8 -NOCD \
+makensis -V2 -INPUTCHARSET UTF8 -NOCD "${sign[@]}" \
     "-DVERSION=$version" "-DVERSION_FULL=$version_full" \
     "-DOUTFILE=$setup_file.tmp" "-DICON=$stage/Zelmora.ico" \
     "-DLICENSE_FILE=$stage/LICENSE.txt" "-DFILES=$work/files.nsh" \

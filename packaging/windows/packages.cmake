@@ -61,14 +61,20 @@ list(JOIN package_files "\n" manifest)
 file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/package-files.txt CONTENT "${manifest}\n")
 
 set(ZELMORA_PACKAGE_FOLDER Zelmora-${ZELMORA_VERSION})
-set(ZELMORA_ZIP ${CMAKE_CURRENT_BINARY_DIR}/zelmora-${ZELMORA_VERSION}-win64.zip)
-set(ZELMORA_SETUP ${CMAKE_CURRENT_BINARY_DIR}/zelmora-${ZELMORA_VERSION}-win64-setup.exe)
-add_custom_command(OUTPUT ${ZELMORA_ZIP} ${ZELMORA_SETUP}
+set(ZELMORA_ZIP_NAME zelmora-${ZELMORA_VERSION}-win64.zip)
+set(ZELMORA_SETUP_NAME zelmora-${ZELMORA_VERSION}-win64-setup.exe)
+set(ZELMORA_ZIP ${CMAKE_CURRENT_BINARY_DIR}/${ZELMORA_ZIP_NAME})
+set(ZELMORA_SETUP ${CMAKE_CURRENT_BINARY_DIR}/${ZELMORA_SETUP_NAME})
+add_custom_command(OUTPUT ${ZELMORA_ZIP} ${ZELMORA_SETUP} ${CMAKE_CURRENT_BINARY_DIR}/SHA256SUMS
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/make-packages.sh ${CMAKE_CURRENT_BINARY_DIR}/package-files.txt
             ${CMAKE_CURRENT_BINARY_DIR}/package ${ZELMORA_PACKAGE_FOLDER} ${ZELMORA_VERSION}
             ${ZELMORA_VERSION_FULL} ${ZELMORA_ZIP} ${ZELMORA_SETUP}
+    # A user checks a download against these (written after signing).
+    COMMAND bash -c "sha256sum zelmora.exe ${ZELMORA_SETUP_NAME} ${ZELMORA_ZIP_NAME} > SHA256SUMS"
     DEPENDS ${package_sources} ${CMAKE_CURRENT_BINARY_DIR}/package-files.txt
             ${CMAKE_CURRENT_LIST_DIR}/make-packages.sh ${CMAKE_CURRENT_LIST_DIR}/zelmora.nsi
+            ${CMAKE_CURRENT_LIST_DIR}/sign.sh
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     COMMENT "Making the Windows installer and the portable zip"
     VERBATIM)
 add_custom_target(zelmora_packages ALL DEPENDS ${ZELMORA_ZIP} ${ZELMORA_SETUP})

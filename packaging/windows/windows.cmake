@@ -6,13 +6,19 @@
 set(ZELMORA_VERSION_FULL ${PROJECT_VERSION})
 set(ZELMORA_VERSION_COMMAS "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0")
 set(ZELMORA_ICON ${PROJECT_SOURCE_DIR}/Zelmora.ico)
+set(ZELMORA_MANIFEST ${CMAKE_CURRENT_LIST_DIR}/zelmora.manifest)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/zelmora.rc.in zelmora.rc @ONLY)
 
 set_target_properties(zelmora PROPERTIES WIN32_EXECUTABLE TRUE)
 # Without the symbol table, which a release needs no more than Linux's stripped binary.
 target_link_options(zelmora PRIVATE $<$<CONFIG:Release>:-s>)
 target_sources(zelmora PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/zelmora.rc)
-set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/zelmora.rc PROPERTIES OBJECT_DEPENDS ${ZELMORA_ICON})
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/zelmora.rc PROPERTIES
+    OBJECT_DEPENDS "${ZELMORA_ICON};${ZELMORA_MANIFEST}")
+# Signed as soon as it is linked, when a signing key is given (sign.sh says how), so
+# that the packages and the checksums take the signed program.
+add_custom_command(TARGET zelmora POST_BUILD
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/sign.sh $<TARGET_FILE:zelmora> VERBATIM)
 
 # The windows platform, the Vista style and the picture formats the program shows; the
 # offscreen platform too, so that the program also starts headless (-platform offscreen).

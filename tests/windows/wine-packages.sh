@@ -9,7 +9,13 @@
 #   - the program started through the shortcut shows its core picture, pixel for pixel,
 #     where a start in an empty folder shows none (a missing picture is silent);
 #   - a silent uninstall leaves no file, shortcut or registry value behind;
-#   - the same for an install into a folder of the user's (/D=, with a space and Cyrillic).
+#   - while the program runs, a silent install over it and a silent uninstall change
+#     nothing and exit with 3; a second installer started while one runs exits with 6;
+#   - an older build (one more file) upgraded by this one leaves none of its files, and
+#     is not installed back over it (exit code 5);
+#   - an install into a folder of the user's (/D=, with a space and Cyrillic) removes the
+#     earlier install from its own folder, and is otherwise the same;
+#   - on Windows 7 the installer installs nothing (exit code 4).
 # Usage: wine-packages.sh SETUP_EXE ZIP SOURCE_DIR VERSION VERSION_FULL
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
@@ -32,6 +38,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 same() { [ "$1" = "$2" ] || fail "$3: '$1', expected '$2'"; }
 
 wine wineboot --init > /dev/null 2>&1
+# A fresh Wine prefix says Windows 7; the installer wants 10 version 1809 or later.
+windows_version() { wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f > /dev/null 2>&1; }
+windows_version win10
 $wineserver -w
 user=$(cd "$WINEPREFIX/drive_c/users" && ls | grep -vx Public | head -1)
 home_win="C:\\users\\$user"
@@ -91,7 +100,7 @@ check_install() {
     same "$(value DisplayIcon)" "$folder_win\\zelmora.exe,0" DisplayIcon
     same "$(value DisplayVersion)" "$version_full" DisplayVersion
     # The program's own version resource says the same (its strings are UTF-16).
-    strings -e l "$folder/zelmora.exe" | grep -qx "$version_full" || fail "zelmora.exe's version resource is not $version_full"
+    strings -e l "$folder/zelmora.exe" | grep -x "$version_full" > /dev/null || fail "zelmora.exe's version resource is not $version_full"
     same "$(value Publisher)" "Zelmora developers" Publisher
     same "$(value InstallLocation)" "$folder_win" InstallLocation
     same "$(value UninstallString)" "\"$folder_win\\uninstall.exe\"" UninstallString
@@ -114,17 +123,24 @@ check_uninstall() {
     diff "$work/before.registry" "$work/after.registry" || fail "registry entries left behind (above)"
 }
 
-# Starts a program with the shell, the way Explorer does, and captures its main window.
-capture() {
-    local picture=$1 id=
-    shift
-    (cd "$work" && wine start "$@")
+# Waits for a window whose title starts with $1 and prints its id.
+window() {
+    local id=
     for _ in $(seq 240); do
-        id=$(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "Zelmora 3.0".*/\1/p' | head -1)
+        id=$(xwininfo -root -tree | sed -n "s/^ *\(0x[0-9a-f]*\) \"$1.*/\1/p" | head -1)
         [ -n "$id" ] && break
         sleep 0.25
     done
-    [ -n "$id" ] || fail "no main window within a minute"
+    [ -n "$id" ] || fail "no window \"$1\" within a minute"
+    echo "$id"
+}
+
+# Starts a program with the shell, the way Explorer does, and captures its main window.
+capture() {
+    local picture=$1 id
+    shift
+    (cd "$work" && wine start "$@")
+    id=$(window "Zelmora $version\"")
     sleep 2 # the splash has gone and the window is drawn
     import -window "$id" "$picture"
     $wineserver -k
@@ -158,6 +174,36 @@ check_picture_shown() {
     echo "started through the shortcut: ${shown#"$source"/} shown at $box"
 }
 
+# A program's exit code under Wine.
+status() { local code=0; wine "$@" > /dev/null 2>&1 || code=$?; echo "$code"; }
+# The files of the install folder $1 with their sums, and the uninstall entry.
+state() {
+    (cd "$1" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha256sum)
+    rm -f "$work/state.reg"
+    wine reg export "$uninstall_key" "$work/state.reg" /y > /dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 "$work/state.reg" | python3 "$here/registry.py" values
+}
+# While the installed program runs, neither a silent install over it nor a silent
+# uninstall changes anything, and both exit with 3.
+check_running_refused() {
+    local folder_win=$1 folder=$2 before
+    before=$(state "$folder")
+    (cd "$work" && wine start /d "$folder_win" "$folder_win\\zelmora.exe")
+    window "Zelmora $version\"" > /dev/null
+    same "$(status "$setup" /S)" 3 "a silent install over the running program: exit code"
+    same "$(status "$folder_win\\uninstall.exe" /S "_?=$folder_win")" 3 "a silent uninstall of the running program: exit code"
+    same "$(state "$folder")" "$before" "the install after a refused install and uninstall"
+    $wineserver -k
+    $wineserver -w
+}
+
+# An older build with one more file, made from the same list by the same script.
+echo "only in the older build" > "$work/old-only.txt"
+{ cat "$(dirname "$setup")/package-files.txt"; printf '%s\told-only.txt\ttext\n' "$work/old-only.txt"; } > "$work/old-files.txt"
+old_setup=$work/old-setup.exe
+bash "$source/packaging/windows/make-packages.sh" "$work/old-files.txt" "$work/old" "Zelmora-$version" "$version" \
+    "${version_full%.*}.$((${version_full##*.} - 1))" "$work/old.zip" "$old_setup" > /dev/null
+
 default_win="$home_win\\AppData\\Local\\Programs\\Zelmora"
 default=$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Zelmora
 wine "$setup" /S
@@ -166,15 +212,81 @@ $wineserver -w
 check_install "$default_win" "$default"
 echo "silent install: files, shortcut and uninstall entry in place"
 check_picture_shown
+check_running_refused "$default_win" "$default"
+echo "install and uninstall while the program runs: exit code 3, nothing changed"
+(cd "$work" && wine start /unix "$setup") # an interactive installer, left on its first page
+window "Установка Zelmora" > /dev/null
+same "$(status "$setup" /S)" 6 "a second installer: exit code"
+$wineserver -k
+$wineserver -w
+rm -r "$WINEPREFIX"/drive_c/users/*/Temp/ns*.tmp # the killed installer's plugins
+check_install "$default_win" "$default"
+echo "a second installer while one runs: exit code 6"
 check_uninstall "$default_win"
 echo "silent uninstall: nothing left"
+
+wine "$old_setup" /S
+[ -f "$default/old-only.txt" ] || fail "the older build did not install its own file"
+wine "$setup" /S
+$wineserver -w
+check_install "$default_win" "$default"
+same "$(status "$old_setup" /S)" 5 "a silent downgrade: exit code"
+check_install "$default_win" "$default"
+echo "upgrade from the older build: none of its files left; downgrade refused with exit code 5"
+
+# Signing, with a throwaway root and signer made here, through sign.sh and make-packages.sh:
+# the next install is from an installer signed so (its program is the build's, unsigned).
+(cd "$work" && openssl req -x509 -newkey rsa:2048 -nodes -keyout root.key -out root.pem -days 2 \
+    -subj /CN=Zelmora-test-root -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign
+ openssl req -newkey rsa:2048 -nodes -keyout signer.key -out signer.csr -subj /CN=Zelmora-test-signer
+ printf 'extendedKeyUsage=codeSigning\nkeyUsage=critical,digitalSignature\n' > signer.ext
+ openssl x509 -req -in signer.csr -CA root.pem -CAkey root.key -CAcreateserial -days 2 -extfile signer.ext -out signer.pem
+ echo "throwaway-$RANDOM" > password && mkdir unsigned
+ openssl pkcs12 -export -inkey signer.key -in signer.pem -certfile root.pem -passout file:password -out signer.p12) 2> /dev/null
+verify() { osslsigncode verify -CAfile "$work/root.pem" -in "$1" > "$work/verify.log" 2>&1 || fail "$(cat "$work/verify.log")"; }
+unsign() { rm -f "$work/stripped.exe"; osslsigncode remove-signature -in "$1" -out "$work/stripped.exe" > /dev/null; }
+sign=(ZELMORA_SIGN_PKCS12="$work/signer.p12" ZELMORA_SIGN_PASSWORD_FILE="$work/password")
+cp "$zipped/zelmora.exe" "$work/signed.exe"
+env "${sign[@]}" bash "$source/packaging/windows/sign.sh" "$work/signed.exe"
+verify "$work/signed.exe"
+unsign "$work/signed.exe"
+cmp -s "$work/stripped.exe" "$zipped/zelmora.exe" || fail "zelmora.exe signed and unsigned again is not the build's"
+env "${sign[@]}" ZELMORA_SIGN_KEEP_UNSIGNED="$work/unsigned" bash "$source/packaging/windows/make-packages.sh" \
+    "$(dirname "$setup")/package-files.txt" "$work/signed" "Zelmora-$version" "$version" "$version_full" \
+    "$work/signed.zip" "$work/signed-setup.exe" > /dev/null
+setup=$work/signed-setup.exe
+verify "$setup"
+unsign "$setup"
+python3 "$here/unsigned.py" "$work/stripped.exe" "$work/unsigned/signed-setup.exe.tmp"
+# A key on a token, through PKCS#11: SoftHSM stands in for the hardware.
+export SOFTHSM2_CONF=$work/softhsm2.conf
+mkdir "$work/tokens" && echo "directories.tokendir = $work/tokens" > "$SOFTHSM2_CONF" && echo 1234 > "$work/pin"
+softhsm2-util --init-token --free --label zelmora --pin 1234 --so-pin 4321 > /dev/null
+openssl pkcs8 -topk8 -nocrypt -in "$work/signer.key" -out "$work/signer.p8"
+softhsm2-util --import "$work/signer.p8" --token zelmora --label signer --id 01 --pin 1234 > /dev/null
+cat "$work/signer.pem" "$work/root.pem" > "$work/chain.pem" && cp "$zipped/zelmora.exe" "$work/token.exe"
+ZELMORA_SIGN_PKCS11_MODULE=/usr/lib/softhsm/libsofthsm2.so ZELMORA_SIGN_CERT="$work/chain.pem" \
+    ZELMORA_SIGN_PKCS11_KEY='pkcs11:token=zelmora;object=signer;type=private' ZELMORA_SIGN_PASSWORD_FILE="$work/pin" \
+    bash "$source/packaging/windows/sign.sh" "$work/token.exe"
+verify "$work/token.exe"
+echo "signed (PKCS#12, and PKCS#11 on a SoftHSM token): program and installer verify, and unsigned again are the build's"
 
 own_win='C:\Расчёты Zelmora'
 # /D= takes the rest of the command line as it stands, spaces and all, so the command line
 # is given to cmd whole (Wine would quote an argument with a space).
 wine cmd /c "Z:${setup//\//\\} /S /D=$own_win"
 $wineserver -w
+[ ! -e "$default" ] || fail "the earlier install was left in $default_win"
 check_install "$own_win" "$WINEPREFIX/drive_c/Расчёты Zelmora"
+verify "$WINEPREFIX/drive_c/Расчёты Zelmora/uninstall.exe"
+unsign "$WINEPREFIX/drive_c/Расчёты Zelmora/uninstall.exe"
+python3 "$here/unsigned.py" "$work/stripped.exe" "$(ls "$work"/unsigned/* | grep -v signed-setup)"
+echo "the uninstaller of the signed installer: verified, and unsigned again makensis's own"
 check_picture_shown
 check_uninstall "$own_win"
-echo "install into $own_win and uninstall: the same"
+echo "install into $own_win: the earlier install removed from its own folder; uninstall: the same"
+
+windows_version win7
+same "$(status "$setup" /S)" 4 "a silent install on Windows 7: exit code"
+[ ! -e "$default" ] || fail "an install on Windows 7"
+echo "Windows 7: nothing installed, exit code 4"
