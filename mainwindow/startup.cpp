@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPalette>
 #include <QPixmap>
 #include <QSplashScreen>
 #include <QThread>
@@ -25,12 +26,39 @@ QFont formFont()
     return font;
 }
 
+bool styleChosen(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-style" || argument == "--style" || argument.startsWith("-style=")
+            || argument.startsWith("--style="))
+            return true;
+    }
+    return false;
+}
+
+void useFormStyle()
+{
+#ifndef Q_OS_WIN
+    // The desktop's palette (its platform theme's, or its style's own) outlives the change.
+    const QPalette desktop = QApplication::palette();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(desktop);
+#endif
+}
+
 int runZelmora(int argc, char **argv)
 {
     if (const std::optional<QString> first = firstArgument(argc, argv))
         documentName = documentNameFromArgument(*first, documentName);
 
+    // Read before QApplication takes -style out of the arguments.
+    const bool userStyle = styleChosen(argc, argv);
     QApplication application(argc, argv);
+    if (!userStyle)
+        useFormStyle();
     // The launcher's id, so that a taskbar matches the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zelmora"));
     QApplication::setFont(formFont());

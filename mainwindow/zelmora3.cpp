@@ -11,12 +11,14 @@
 #include "calc/messagetexts.h"
 #include "mainwindow/pictures.h"
 #include "mainwindow/slotconnect.h"
+#include "mainwindow/startup.h"
 #include "mainwindow/tableescape.h"
 #include "version.h"
 #include "ui_zelmora3.h"
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPixmap>
 #include <QPointer>
 #include <QStatusBar>
@@ -37,6 +39,14 @@ void setCell(QTableWidget *table, int row, int column, const QString &text)
 Zelmora3::Zelmora3(QWidget *parent) : QMainWindow(parent), ui(new Ui::Zelmora3)
 {
     ui->setupUi(this);
+    // The form's own font, set on the window itself: a desktop that later gives the
+    // application its own (larger) font cannot cut the captions of the fixed form.
+    setFont(formFont());
+    // The log's colours are fixed, so its background is light under a dark palette too.
+    QPalette paper = ui->textEdit->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    ui->textEdit->setPalette(paper);
     connectSlotsByObjectName(this);
     applyStartContents();
     // Keyboard users get out of the windings table and the log with Tab as from any field.

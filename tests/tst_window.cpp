@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -123,11 +125,35 @@ private slots:
         QVERIFY(QDir::setCurrent(home));
     }
 
-    // Every caption of the form fits the place it was drawn at, in the program's own font.
+    // Every caption of the form fits the place it was drawn at and every field shows its
+    // frame, in the program's own look, also where the desktop brings its own style, fonts
+    // or a dark palette; and the log stays dark on light.
+    void captionsFit_data()
+    {
+        QTest::addColumn<QString>("style"); // the desktop's, before the program's own look
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("own look") << QString() << formFont() << false;
+        QTest::newRow("desktop font") << QString() << QFont(QStringLiteral("DejaVu Sans"), 11) << false;
+        QTest::newRow("Breeze") << QStringLiteral("Breeze") << formFont() << false;
+        QTest::newRow("dark palette") << QString() << formFont() << true;
+    }
     void captionsFit()
     {
+        QFETCH(QString, style);
+        QFETCH(QFont, font);
+        QFETCH(bool, dark);
+        if (!style.isEmpty() && !QStyleFactory::keys().contains(style, Qt::CaseInsensitive))
+            QSKIP("the desktop style is not installed here");
         const QFont previous = QApplication::font();
-        QApplication::setFont(formFont());
+        const QPalette previousPalette = QApplication::palette();
+        const QString previousStyle = QApplication::style()->name();
+        QApplication::setFont(font);
+        if (!style.isEmpty())
+            QApplication::setStyle(style);
+        if (dark)
+            QApplication::setPalette(QPalette(QColor(0x31, 0x36, 0x3b))); // a dark desktop's colours
+        useFormStyle();
         QStringList cut;
         const auto check = [&cut](QWidget *caption, const QString &text) {
             if (caption->sizeHint().width() > caption->width())
@@ -141,8 +167,18 @@ private slots:
                     check(label, label->text());
             for (QCheckBox *box : w.window->findChildren<QCheckBox *>())
                 check(box, box->text());
+            for (QLineEdit *field : w.window->findChildren<QLineEdit *>())
+                if (field->isVisibleTo(w.window.get()) && field->hasFrame()
+                    && field->minimumSizeHint().height() > field->height())
+                    cut << QStringLiteral("%1: no room for its frame, %2 > %3").arg(field->objectName())
+                                .arg(field->minimumSizeHint().height()).arg(field->height());
+            const QPalette paper = w.log()->palette();
+            if (paper.color(QPalette::Base).lightness() < 200 || paper.color(QPalette::Text) != Qt::black)
+                cut << QStringLiteral("the log is not dark on light");
         }
         QApplication::setFont(previous);
+        QApplication::setStyle(previousStyle);
+        QApplication::setPalette(previousPalette);
         QVERIFY2(cut.isEmpty(), qUtf8Printable(cut.join(QStringLiteral("; "))));
     }
 
