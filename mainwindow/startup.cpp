@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPalette>
+#include <QStyle>
 #include <QPixmap>
 #include <QSplashScreen>
 #include <QThread>
@@ -42,8 +43,12 @@ bool styleChosen(int argc, char **argv)
 void useFormStyle()
 {
 #ifndef Q_OS_WIN
-    // The desktop's palette (its platform theme's, or its style's own) outlives the change.
-    const QPalette desktop = QApplication::palette();
+    // The desktop's palette (its platform theme's, or its style's own, which comes with
+    // the style once made) outlives the change: every colour of it is set again, as set
+    // explicitly, since a palette that merely equals the application's would not be.
+    QApplication::style();
+    QPalette desktop = QApplication::palette();
+    desktop.setResolveMask(~QPalette::ResolveMask(0));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(desktop);
 #endif
