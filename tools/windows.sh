@@ -6,7 +6,8 @@
 #   1. installs the cross compiler, Wine and the other tools it needs;
 #   2. fetches Qt's source from Debian's own qt6-base source package, through apt;
 #   3. cross-builds a static Qt from it once, into a cache outside the clone
-#      (ZELMORA_CACHE, default ~/.cache/zelmora), reused while version and options match;
+#      (ZELMORA_CACHE, default ~/.cache/zelmora), reused while its recipe, source and
+#      toolchain are the same;
 #   4. cross-builds the program and the tests, makes the installer and the portable zip
 #      (signed when packaging/windows/sign.sh is given a key), runs the tests under Wine
 #      (the installer's among them), and leaves in build/windows/ zelmora.exe, the
@@ -69,13 +70,13 @@ key_inputs() {
 qt_key=$(key_inputs | sha256sum | cut -c1-12)
 qt_dir=$cache/qt-$qt_debian_version-$qt_key
 qt_install=$qt_dir/install
+echo "Qt cache key $qt_key, from:"
+key_inputs | sed 's/^/  /'
 
 if [ -f "$qt_install/.complete" ]; then
     step "reusing the cross-built Qt in $qt_install"
 else
     step "fetching Qt's source (qt6-base $qt_debian_version) from Debian's archive"
-    echo "Qt cache key $qt_key from:"
-    key_inputs | sed 's/^/  /'
     rm -rf "$qt_dir" "$cache"/qt-* "$cache/qt.cmake" # a Qt built otherwise is not used again
     mkdir -p "$qt_dir/apt/lists/partial" "$qt_dir/apt/cache/archives/partial" "$qt_dir/source"
     # A private apt configuration: deb-src entries for the system's own Debian archives

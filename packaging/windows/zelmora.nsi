@@ -3,9 +3,9 @@
 
 ; The Windows installer: for the current user, no administrator rights, in Russian.
 ; Made by packaging/windows/make-packages.sh, which defines:
-;   VERSION (MAJOR.MINOR), VERSION_FULL (MAJOR.MINOR.BUILD), OUTFILE, ICON, LICENSE_FILE and FILES, a file
-;   of two macros listing what is installed (the same list the zip is made from); and
-;   SIGN, the command that signs a program in place, when a signing key is given.
+;   VERSION (MAJOR.MINOR), VERSION_FULL (MAJOR.MINOR.BUILD), OUTFILE, ICON, LICENSE_FILE
+;   and FILES, a file of two macros listing what is installed (the same list the zip is
+;   made from); and SIGN, the command that signs a program in place, when a key is given.
 ;
 ; Exit codes of a silent run (/S) besides NSIS's own 0, 1 (cancelled) and 2 (aborted):
 ;   3  zelmora.exe in the install folder (or the earlier install's) is running: close it;
