@@ -11,9 +11,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPalette>
-#include <QStyle>
 #include <QPixmap>
 #include <QSplashScreen>
+#include <QStyle>
 #include <QThread>
 
 QFont formFont()

@@ -4,11 +4,11 @@
 #include "mainwindow/zelmora3.h"
 
 #include "calc/calclog.h"
+#include "calc/messagetexts.h"
 #include "design/coreformulas.h"
 #include "design/designstate.h"
 #include "design/documentname.h"
 #include "design/numbers.h"
-#include "calc/messagetexts.h"
 #include "mainwindow/pictures.h"
 #include "mainwindow/slotconnect.h"
 #include "mainwindow/startup.h"

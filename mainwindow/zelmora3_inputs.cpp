@@ -6,11 +6,11 @@
 #include "mainwindow/zelmora3.h"
 
 #include "calc/logpalette.h"
+#include "calc/messagetexts.h"
 #include "design/corecatalogue.h"
 #include "design/designstate.h"
 #include "design/frequency.h"
 #include "design/numbers.h"
-#include "calc/messagetexts.h"
 #include "ui_zelmora3.h"
 
 #include <QPixmap>

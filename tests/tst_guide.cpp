@@ -6,9 +6,9 @@
 
 #include "calc/lfpass.h"
 #include "calc/messages.h"
+#include "calc/messagetexts.h"
 #include "design/documentname.h"
 #include "design/numbers.h"
-#include "calc/messagetexts.h"
 #include "version.h"
 
 #include <QFile>
