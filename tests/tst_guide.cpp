@@ -7,7 +7,6 @@
 #include "calc/lfpass.h"
 #include "calc/messages.h"
 #include "calc/messagetexts.h"
-#include "design/documentname.h"
 #include "design/numbers.h"
 #include "version.h"
 
