@@ -17,10 +17,10 @@ top=$PWD
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-for package in mmdebstrap; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" \
-        || "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$package"
-done
+if ! dpkg-query -W -f='${Status}' mmdebstrap 2>/dev/null | grep -q "ok installed"; then
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends mmdebstrap
+fi
 
 # What building and testing need (tools/setup.sh's list), the locales and virtual display
 # the tests use, and the desktop styles and the settings tool the form is checked under.
