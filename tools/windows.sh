@@ -100,7 +100,9 @@ else
 
     step "configuring Qt for Windows"
     cp "$recipe" "$qt_dir/toolchain.cmake"
-    mapfile -t qt_configure < <(cmake -DZELMORA_QT_DIR="$qt_dir" -P "$recipe" 2>&1)
+    # The recipe writes the line to a file; a recipe that fails stops the build here.
+    cmake -DZELMORA_QT_DIR="$qt_dir" -DZELMORA_QT_CONFIGURE_FILE="$qt_dir/configure-options" -P "$recipe"
+    mapfile -t qt_configure < "$qt_dir/configure-options"
     mkdir -p "$qt_dir/build"
     (cd "$qt_dir/build" && "$qt_source/configure" -extprefix "$qt_install" "${qt_configure[@]}" \
         -DCMAKE_TOOLCHAIN_FILE="$qt_dir/toolchain.cmake") > "$qt_dir/configure.log" 2>&1 \

@@ -3,7 +3,7 @@
 
 # The recipe of the Qt that zelmora.exe is linked with, in one file: the MinGW-w64 cross
 # toolchain (posix threads) and Qt's configure options. tools/windows.sh builds Qt with
-# this file as its toolchain file and reads the options from it (cmake -P prints them);
+# this file as its toolchain file and reads the options from it (cmake -P writes them);
 # the cached Qt is keyed by this file's hash, so any change here means a new Qt build.
 # Zelmora's own build uses the same toolchain through mingw-w64-x86_64.cmake.
 set(CMAKE_SYSTEM_NAME Windows)
@@ -47,10 +47,13 @@ set(ZELMORA_QT_CMAKE_OPTIONS
 set(ZELMORA_QT_BUILD_PATH /usr/src/zelmora-qt6)
 
 if(CMAKE_SCRIPT_MODE_FILE) # cmake -P: the configure line for tools/windows.sh, one word a line
+    if(NOT ZELMORA_QT_DIR OR NOT ZELMORA_QT_CONFIGURE_FILE)
+        message(FATAL_ERROR "usage: cmake -DZELMORA_QT_DIR=DIR -DZELMORA_QT_CONFIGURE_FILE=FILE -P qt-recipe.cmake")
+    endif()
     set(map "-ffile-prefix-map=${ZELMORA_QT_DIR}=${ZELMORA_QT_BUILD_PATH}")
     set(line ${ZELMORA_QT_CONFIGURE} -- ${ZELMORA_QT_CMAKE_OPTIONS}
         "-DCMAKE_CXX_FLAGS=${map}" "-DCMAKE_C_FLAGS=${map}")
-    foreach(word IN LISTS line)
-        message("${word}")
-    endforeach()
+    # Written to a file, never printed: a warning of this script must not become an option.
+    list(JOIN line "\n" text)
+    file(WRITE "${ZELMORA_QT_CONFIGURE_FILE}" "${text}\n")
 endif()
