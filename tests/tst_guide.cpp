@@ -89,6 +89,7 @@ private slots:
     void versionQuoted();
     void workedExample_data();
     void workedExample();
+    void roundedPrimaryCurrent();
 };
 
 void TestGuide::everyTextIsQuoted_data()
@@ -251,6 +252,24 @@ void TestGuide::workedExample()
         QVERIFY2(guide.text.contains(QLatin1Char('\n') + line + QLatin1Char('\n')),
                  qPrintable(QStringLiteral("the example's table has no row \"%1\"").arg(line)));
     }
+}
+
+// The guide's primary current rounded down (start values, 6 V 0.4 A, efficiency 0.75): its table rows.
+void TestGuide::roundedPrimaryCurrent()
+{
+    DesignState state;
+    state.frequency = state.lfFrequency;
+    state.coreY = DesignState::defaultCoreY, state.coreY1 = DesignState::defaultCoreY1;
+    state.coreB = DesignState::defaultCoreB, state.coreH = DesignState::defaultCoreH;
+    QStringList rows[2] = {{QStringLiteral("\n| 1"), formatNumber(DesignState::defaultPrimaryVoltageLf), QStringLiteral("(посчитается)"), {}, {}, {}},
+                           {QStringLiteral("\n| 2"), QStringLiteral("6"), QStringLiteral("0.4"), {}, {}, {}}};
+    const LfPassResult result = runLfPass(state, {{}, QStringLiteral("0.75"), false, {rows[0][1], rows[1][1]}, {rows[0][2], rows[1][2]}, true,
+                                                  QStringLiteral("auto"), formatNumber(DesignState::defaultPlateThickness), formatNumber(DesignState::defaultInduction)});
+    for (const PassStep &step : result.steps)
+        if (step.kind == PassStep::Kind::Cell)
+            rows[step.row][step.column + 1] = formatNumber(step.value);
+    for (const QStringList &row : rows)
+        QVERIFY2(readGuide().text.contains(row.join(QLatin1String(" | ")) + QLatin1String(" |\n")), qPrintable(row.join(' ')));
 }
 
 QTEST_GUILESS_MAIN(TestGuide)
