@@ -91,6 +91,7 @@ private slots:
     void workedExample();
     void handCalculation_data();
     void handCalculation();
+    void roundedPrimaryCurrent();
 };
 
 void TestGuide::everyTextIsQuoted_data()
@@ -299,6 +300,24 @@ void TestGuide::handCalculation()
     for (int i = 0; i < worked.size(); ++i) // a number the guide does not show reads as 0
         QVERIFY2(std::abs(shown.value(i).toDouble() - worked[i]) <= std::pow(10, -int(shown.value(i).trimmed().section(u'.', 1).size())) / 2 + 0.002 * worked[i],
                  qPrintable(QStringLiteral("the guide shows %1, worked again %2").arg(shown.value(i).trimmed()).arg(worked[i])));
+}
+
+// The guide's primary current rounded down (start values, 6 V 0.4 A, efficiency 0.75): its table rows.
+void TestGuide::roundedPrimaryCurrent()
+{
+    DesignState state;
+    state.frequency = state.lfFrequency;
+    state.coreY = DesignState::defaultCoreY, state.coreY1 = DesignState::defaultCoreY1;
+    state.coreB = DesignState::defaultCoreB, state.coreH = DesignState::defaultCoreH;
+    QStringList rows[2] = {{QStringLiteral("\n| 1"), formatNumber(DesignState::defaultPrimaryVoltageLf), QStringLiteral("(посчитается)"), {}, {}, {}},
+                           {QStringLiteral("\n| 2"), QStringLiteral("6"), QStringLiteral("0.4"), {}, {}, {}}};
+    const LfPassResult result = runLfPass(state, {{}, QStringLiteral("0.75"), false, {rows[0][1], rows[1][1]}, {rows[0][2], rows[1][2]}, true,
+                                                  QStringLiteral("auto"), formatNumber(DesignState::defaultPlateThickness), formatNumber(DesignState::defaultInduction)});
+    for (const PassStep &step : result.steps)
+        if (step.kind == PassStep::Kind::Cell)
+            rows[step.row][step.column + 1] = formatNumber(step.value);
+    for (const QStringList &row : rows)
+        QVERIFY2(readGuide().text.contains(row.join(QLatin1String(" | ")) + QLatin1String(" |\n")), qPrintable(row.join(' ')));
 }
 
 QTEST_GUILESS_MAIN(TestGuide)
