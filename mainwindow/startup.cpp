@@ -5,27 +5,15 @@
 
 #include "design/commandline.h"
 #include "design/documentname.h"
+#include "mainwindow/formlook.h"
 #include "mainwindow/pictures.h"
 #include "mainwindow/zelmora3.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPalette>
 #include <QPixmap>
 #include <QSplashScreen>
-#include <QStyle>
 #include <QThread>
-
-QFont formFont()
-{
-#ifdef Q_OS_WIN
-    QFont font(QStringLiteral("Tahoma"), 8);
-#else
-    QFont font(QStringLiteral("Liberation Sans"), 8);
-#endif
-    font.setHintingPreference(QFont::PreferVerticalHinting);
-    return font;
-}
 
 bool styleChosen(int argc, char **argv)
 {
@@ -38,20 +26,6 @@ bool styleChosen(int argc, char **argv)
             return true;
     }
     return false;
-}
-
-void useFormStyle()
-{
-#ifndef Q_OS_WIN
-    // The desktop's palette (its platform theme's, or its style's own, which comes with
-    // the style once made) outlives the change: every colour of it is set again, as set
-    // explicitly, since a palette that merely equals the application's would not be.
-    QApplication::style();
-    QPalette desktop = QApplication::palette();
-    desktop.setResolveMask(~QPalette::ResolveMask(0));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setPalette(desktop);
-#endif
 }
 
 int runZelmora(int argc, char **argv)

@@ -3,7 +3,7 @@
 
 #include "design/commandline.h"
 #include "design/documentname.h"
-#include "version.h"
+#include "zelmora/version.h"
 
 #include <QTest>
 

@@ -6,10 +6,10 @@
 #include "calc/calclog.h"
 #include "design/designstate.h"
 #include "design/documentname.h"
-#include "mainwindow/startup.h"
+#include "mainwindow/formlook.h"
 #include "mainwindow/zelmora3.h"
-#include "version.h"
 #include "windowtest.h"
+#include "zelmora/version.h"
 
 #include <QAccessible>
 #include <QAction>
