@@ -15,25 +15,14 @@
 #include <QSplashScreen>
 #include <QThread>
 
-bool styleChosen(int argc, char **argv)
-{
-    if (!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
-        return true;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "-style" || argument == "--style" || argument.startsWith("-style=")
-            || argument.startsWith("--style="))
-            return true;
-    }
-    return false;
-}
-
 int runZelmora(int argc, char **argv)
 {
     if (const std::optional<QString> first = firstArgument(argc, argv))
         documentName = documentNameFromArgument(*first, documentName);
 
-    // Read before QApplication takes -style out of the arguments.
+    // Read before QApplication takes -style out of the arguments. A style set for the whole
+    // desktop (QT_STYLE_OVERRIDE, a platform theme's) gives way to the form's, as the
+    // desktop's fonts do.
     const bool userStyle = styleChosen(argc, argv);
     QApplication application(argc, argv);
     if (!userStyle)
