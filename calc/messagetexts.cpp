@@ -3,7 +3,7 @@
 
 #include "calc/messagetexts.h"
 
-#include "version.h"
+#include "zelmora/version.h"
 
 #include <QCoreApplication>
 

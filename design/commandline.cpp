@@ -3,6 +3,23 @@
 
 #include "design/commandline.h"
 
+#include <QByteArrayView>
+
+bool styleChosen(int argc, char **argv)
+{
+    bool chosen = false;
+    for (int i = 1; i < argc; ++i) {
+        QByteArrayView argument(argv[i]);
+        if (argument.startsWith("--"))
+            argument = argument.sliced(1);
+        if (argument.startsWith("-style="))
+            chosen |= argument.size() > 7;
+        else if (argument == "-style" && i < argc - 1)
+            chosen |= QByteArrayView(argv[++i]).size() > 0;
+    }
+    return chosen;
+}
+
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #include <shellapi.h>

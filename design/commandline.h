@@ -14,6 +14,12 @@
 // characters).
 std::optional<QString> firstArgument(int argc, char **argv);
 
+// Whether the user named a widget style on the program's own command line: -style NAME,
+// --style NAME or -style=NAME, read as Qt reads them (an empty name, or -style as the last
+// argument, names none). QT_STYLE_OVERRIDE is not a choice of this program's style: it is
+// usually set for the whole desktop, like the desktop's other settings.
+bool styleChosen(int argc, char **argv);
+
 #ifdef Q_OS_WIN
 // The first argument after the program's name in a Windows command line, split by the
 // system's own rules (double quotes group, backslashes as typed).

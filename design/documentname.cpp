@@ -3,7 +3,7 @@
 
 #include "design/documentname.h"
 
-#include "version.h"
+#include "zelmora/version.h"
 
 const QString buildNumber = QStringLiteral(ZELMORA_BUILD_NUMBER);
 QString documentName = QStringLiteral("trans");

@@ -5,61 +5,24 @@
 
 #include "design/commandline.h"
 #include "design/documentname.h"
+#include "mainwindow/formlook.h"
 #include "mainwindow/pictures.h"
 #include "mainwindow/zelmora3.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPalette>
 #include <QPixmap>
 #include <QSplashScreen>
-#include <QStyle>
 #include <QThread>
-
-QFont formFont()
-{
-#ifdef Q_OS_WIN
-    QFont font(QStringLiteral("Tahoma"), 8);
-#else
-    QFont font(QStringLiteral("Liberation Sans"), 8);
-#endif
-    font.setHintingPreference(QFont::PreferVerticalHinting);
-    return font;
-}
-
-bool styleChosen(int argc, char **argv)
-{
-    if (!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
-        return true;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "-style" || argument == "--style" || argument.startsWith("-style=")
-            || argument.startsWith("--style="))
-            return true;
-    }
-    return false;
-}
-
-void useFormStyle()
-{
-#ifndef Q_OS_WIN
-    // The desktop's palette (its platform theme's, or its style's own, which comes with
-    // the style once made) outlives the change: every colour of it is set again, as set
-    // explicitly, since a palette that merely equals the application's would not be.
-    QApplication::style();
-    QPalette desktop = QApplication::palette();
-    desktop.setResolveMask(~QPalette::ResolveMask(0));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setPalette(desktop);
-#endif
-}
 
 int runZelmora(int argc, char **argv)
 {
     if (const std::optional<QString> first = firstArgument(argc, argv))
         documentName = documentNameFromArgument(*first, documentName);
 
-    // Read before QApplication takes -style out of the arguments.
+    // Read before QApplication takes -style out of the arguments. A style set for the whole
+    // desktop (QT_STYLE_OVERRIDE, a platform theme's) gives way to the form's, as the
+    // desktop's fonts do.
     const bool userStyle = styleChosen(argc, argv);
     QApplication application(argc, argv);
     if (!userStyle)

@@ -9,12 +9,12 @@
 #include "design/designstate.h"
 #include "design/documentname.h"
 #include "design/numbers.h"
+#include "mainwindow/formlook.h"
 #include "mainwindow/pictures.h"
 #include "mainwindow/slotconnect.h"
-#include "mainwindow/startup.h"
 #include "mainwindow/tableescape.h"
-#include "version.h"
 #include "ui_zelmora3.h"
+#include "zelmora/version.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -8,7 +8,7 @@
 #include "calc/messages.h"
 #include "calc/messagetexts.h"
 #include "design/numbers.h"
-#include "version.h"
+#include "zelmora/version.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -6,10 +6,10 @@
 #include "calc/calclog.h"
 #include "design/designstate.h"
 #include "design/documentname.h"
-#include "mainwindow/startup.h"
+#include "mainwindow/formlook.h"
 #include "mainwindow/zelmora3.h"
-#include "version.h"
 #include "windowtest.h"
+#include "zelmora/version.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSet>
 #include <QSpinBox>
@@ -36,6 +37,13 @@
 namespace {
 
 const QColor red(255, 0, 0, 255);
+
+// A dark desktop's style: like such styles it brings its own colours with it.
+struct DarkStyle : QProxyStyle
+{
+    using QProxyStyle::polish;
+    void polish(QPalette &palette) override { palette = QPalette(QColor(0x31, 0x36, 0x3b)); }
+};
 
 struct W
 {
@@ -152,7 +160,7 @@ private slots:
         if (!style.isEmpty())
             QApplication::setStyle(style);
         if (dark)
-            QApplication::setPalette(QPalette(QColor(0x31, 0x36, 0x3b))); // a dark desktop's colours
+            QApplication::setStyle(new DarkStyle);
         useFormStyle();
         QStringList cut;
         const auto check = [&cut](QWidget *caption, const QString &text) {
@@ -175,6 +183,8 @@ private slots:
             const QPalette paper = w.log()->palette();
             if (paper.color(QPalette::Base).lightness() < 200 || paper.color(QPalette::Text) != Qt::black)
                 cut << QStringLiteral("the log is not dark on light");
+            if (dark && w.window->palette().color(QPalette::Window).lightness() > 128)
+                cut << QStringLiteral("the desktop's dark palette is lost");
         }
         QApplication::setFont(previous);
         QApplication::setStyle(previousStyle);

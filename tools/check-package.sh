@@ -10,5 +10,5 @@ cd "$(dirname "$0")/.."
 bash tools/package.sh >/dev/null
 lintian --fail-on error,warning --display-info --pedantic build/package/zelmora_*.deb
 echo "lintian: no errors, no warnings"
-version=$(sed -n 's/^#define ZELMORA_VERSION "\(.*\)"$/\1/p' build/package/version.h)
+version=$(sed -n 's/^#define ZELMORA_VERSION "\(.*\)"$/\1/p' build/package/generated/zelmora/version.h)
 [ "$(dpkg-deb -f build/package/zelmora_*.deb Version)" = "$version" ] || { echo "the .deb is not version $version"; exit 1; }

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Zelmora developers
+
+#include "mainwindow/formlook.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyle>
+
+QFont formFont()
+{
+#ifdef Q_OS_WIN
+    QFont font(QStringLiteral("Tahoma"), 8);
+#else
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+#endif
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    return font;
+}
+
+void useFormStyle()
+{
+#ifndef Q_OS_WIN
+    // The desktop's palette (its platform theme's, or its style's own, which comes with
+    // the style once made) outlives the change: every colour of it is set again, as set
+    // explicitly, since a palette that merely equals the application's would not be.
+    QApplication::style();
+    QPalette desktop = QApplication::palette();
+    desktop.setResolveMask(~QPalette::ResolveMask(0));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(desktop);
+#endif
+}
