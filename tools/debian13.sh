@@ -54,7 +54,9 @@ if [ "${ZELMORA_IN_NAMESPACE-}" != 1 ] || [ $$ != 1 ]; then
     exec "${sudo[@]}" env ZELMORA_IN_NAMESPACE=1 ZELMORA_CACHE="$cache" \
         unshare --mount --pid --fork --kill-child --propagation private bash "$top/tools/debian13.sh" "$@"
 fi
-# From here on: root, process 1 of a PID namespace, in a private mount namespace.
+# From here on: root, process 1 of a PID namespace, in a private mount namespace. Process 1
+# ignores the signals it has no handler for; its exit ends every other process in it.
+trap 'exit 130' INT TERM HUP
 
 exec 9>> "$cache/debian13.lock"
 if ! flock --nonblock 9; then
@@ -103,7 +105,6 @@ cleanup() {
     rmdir "$run" 2> /dev/null
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
 mkdir -p "$run" "$build"
 mount -t tmpfs -o mode=755,size=4G tmpfs "$run"
 mkdir "$run/upper" "$run/work" "$merged"
