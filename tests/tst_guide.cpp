@@ -168,7 +168,7 @@ void TestGuide::versionQuoted_data()
     const QString full = QStringLiteral(ZELMORA_VERSION_FULL), version = QStringLiteral(ZELMORA_VERSION);
     QTest::newRow("guide") << "docs/guide.ru.md" << "сборка (\\S+);" << full;
     QTest::newRow("README") << "README.md" << "version resource \\(([^)]+)\\)" << full;
-    QTest::newRow("changelog") << "packaging/changelog" << "^zelmora \\(([^)]+)\\)" << version;
+    QTest::newRow("changelog") << "packaging/changelog" << "^zelmora \\(([^)]+)\\)" << full;
     QTest::newRow("metainfo") << "packaging/org.example.zelmora.metainfo.xml" << "<release version=\"([^\"]+)\"" << version;
 }
 

@@ -2,101 +2,167 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 Zelmora developers
 
-# Builds Zelmora and runs its test suite (the dev preset, as tools/test.sh does) on
-# Debian 13 with its Qt 6.8, inside a Debian 13 root made with mmdebstrap; then installs
-# the .deb built on this system there and starts it. Needs root.
+# Builds Zelmora and runs its test suite (the debian13 preset: the dev build in a folder of
+# the root's own) on Debian 13 with its Qt 6.8, inside a Debian 13 root made with
+# mmdebstrap; then installs the .deb built on this system for this version there and
+# starts it. Needs root.
+#   - Everything runs in a mount and PID namespace of its own (unshare), so every mount,
+#     mmdebstrap's included, and every process in the root end with the script, however
+#     it ends (even by SIGKILL).
 #   - The root is made once into the cache (ZELMORA_CACHE, default ~/.cache/zelmora),
-#     keyed by its package list: a change of the list makes it anew.
-#   - The clone is mounted into the root at /src, its build folder from the root's own
-#     (so the two systems' builds never mix); every mount is undone on any exit.
+#     keyed by all that shapes it: package list, archive lines, customize hook and options.
+#     A run sees it through an overlay on a tmpfs, so nothing a run does (installing the
+#     .deb, say) stays in it; the build folder is kept beside it.
+#   - The clone is mounted read-only at /src; /dev has only the nodes the tests need.
+#   - A root is deleted only while nothing is mounted under it; one run at a time.
 # Usage: debian13.sh [COMMAND...]  (default: the build and the suite, then the .deb;
 #        with a command, runs that in the root instead, from /src)
+#        debian13.sh --print-root    (prints the folder of the root this script uses)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-if ! dpkg-query -W -f='${Status}' mmdebstrap 2>/dev/null | grep -q "ok installed"; then
-    "${sudo[@]}" apt-get update -q
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends mmdebstrap
-fi
-
 # What building and testing need (tools/setup.sh's list), the locales and virtual display
-# the tests use, and the desktop styles and the settings tool the form is checked under.
+# the tests use, the desktop styles and the settings tool the form is checked under, and
+# mount, with which the tests run this script inside the root too.
 packages=(
     g++ make cmake pkg-config qt6-base-dev libgl-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation desktop-file-utils appstream
     dpkg-dev file lintian man-db cmark-gfm python3 fakeroot
     qt6-qpa-plugins locales xvfb xauth x11-utils
-    kde-style-breeze adwaita-qt6 qt6ct
+    kde-style-breeze adwaita-qt6 qt6ct mount
 )
 archive=http://deb.debian.org
+sources=("deb $archive/debian trixie main" "deb $archive/debian trixie-updates main"
+         "deb $archive/debian-security trixie-security main")
+hook='echo "en_US.UTF-8 UTF-8" > "$1/etc/locale.gen"; echo "ru_RU.UTF-8 UTF-8" >> "$1/etc/locale.gen"; chroot "$1" locale-gen'
+options=(--mode=root --variant=apt --include="$(IFS=,; echo "${packages[*]}")" --customize-hook="$hook")
 cache=${ZELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zelmora}
-key=$(printf '%s\n' "${packages[@]}" "$archive" | sha256sum | cut -c1-12)
+key=$(printf '%s\n' "${options[@]}" trixie "${sources[@]}" | sha256sum | cut -c1-12)
 root=$cache/debian13-$key
+build=$root.build # the root's build folder, /var/zelmora-build in it
+run=$root.run     # a tmpfs holding the overlay the run sees, while it runs
+
+if [ "${1-}" = --print-root ]; then
+    echo "$root"
+    exit
+fi
+if [ "${ZELMORA_IN_NAMESPACE-}" != 1 ] || [ $$ != 1 ]; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    mkdir -p "$cache"
+    exec "${sudo[@]}" env ZELMORA_IN_NAMESPACE=1 ZELMORA_CACHE="$cache" \
+        unshare --mount --pid --fork --kill-child --propagation private bash "$top/tools/debian13.sh" "$@"
+fi
+# From here on: root, process 1 of a PID namespace, in a private mount namespace. Process 1
+# ignores the signals it has no handler for; its exit ends every other process in it.
+trap 'exit 130' INT TERM HUP
+
+exec 9>> "$cache/debian13.lock"
+if ! flock --nonblock 9; then
+    echo "== waiting for the other run of debian13.sh to end"
+    flock 9
+fi
+
+# Refuses (before deleting anything) while anything is mounted at or under FOLDER...:
+# deleting would go into the mount.
+refuse_mounted() {
+    local folder target
+    for folder; do
+        [ -e "$folder" ] || continue
+        folder=$(realpath "$folder")
+        while read -r target; do
+            case $target in
+            "$folder" | "$folder"/*)
+                echo "refusing to delete $folder: $target is mounted there (unmount it first)" >&2
+                return 1 ;;
+            esac
+        done < <(findmnt --list --noheadings --output TARGET)
+    done
+}
 
 if [ ! -f "$root/.complete" ]; then
     echo "== making the Debian 13 root in $root"
-    "${sudo[@]}" rm -rf "$root" "$cache"/debian13-*
-    mkdir -p "$cache"
-    "${sudo[@]}" mmdebstrap --variant=apt --include="$(IFS=,; echo "${packages[*]}")" \
-        --customize-hook='echo "en_US.UTF-8 UTF-8" > "$1/etc/locale.gen"; echo "ru_RU.UTF-8 UTF-8" >> "$1/etc/locale.gen"; chroot "$1" locale-gen' \
-        trixie "$root" \
-        "deb $archive/debian trixie main" "deb $archive/debian trixie-updates main" \
-        "deb $archive/debian-security trixie-security main"
-    "${sudo[@]}" touch "$root/.complete"
+    shopt -s nullglob
+    refuse_mounted "$cache"/debian13-*
+    rm -rf "$cache"/debian13-*
+    if ! dpkg-query -W -f='${Status}' mmdebstrap 2>/dev/null | grep -q "ok installed"; then
+        apt-get update -q
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends mmdebstrap
+    fi
+    mmdebstrap "${options[@]}" trixie "$root" "${sources[@]}"
+    touch "$root/.complete"
 fi
 
-mounts=()
+merged=$run/root
 # Stops whatever still runs in the root (an X server winding down, say), then unmounts.
+# Each step on its own: a failing one must not skip the rest.
 cleanup() {
-    local i process
-    for process in /proc/[0-9]*; do
-        [ "$("${sudo[@]}" readlink "$process/root" 2>/dev/null)" = "$root" ] && "${sudo[@]}" kill "${process#/proc/}" 2>/dev/null
-    done
-    sleep 0.5
-    for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-        "${sudo[@]}" umount "${mounts[i]}" 2>/dev/null || "${sudo[@]}" umount --lazy "${mounts[i]}"
-    done
+    set +e
+    [ $$ = 1 ] && kill -KILL -1 2> /dev/null # every other process of this PID namespace
+    sleep 0.2
+    umount --recursive "$run" 2> /dev/null || umount --recursive --lazy "$run"
+    rmdir "$run" 2> /dev/null
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
-mount_into() { # mount_into TARGET MOUNT-ARGS...
-    local target=$root$1
-    shift
-    "${sudo[@]}" mkdir -p "$target"
-    "${sudo[@]}" mount "$@" "$target"
-    mounts+=("$target")
-}
-mount_into /proc -t proc proc
-mount_into /dev --bind /dev
-mount_into /dev/pts --bind /dev/pts
-mount_into /src --bind "$top"
-"${sudo[@]}" mkdir -p "$root/var/zelmora-build"
-mount_into /src/build --bind "$root/var/zelmora-build"
+mkdir -p "$run" "$build"
+mount -t tmpfs -o mode=755,size=4G tmpfs "$run"
+mkdir "$run/upper" "$run/work" "$merged"
+mount -t overlay overlay -o "lowerdir=$root,upperdir=$run/upper,workdir=$run/work" "$merged"
+mount -t proc proc "$merged/proc"
+mount -t tmpfs -o mode=755,nosuid tmpfs "$merged/dev"
+mknod -m 666 "$merged/dev/null" c 1 3
+mknod -m 666 "$merged/dev/zero" c 1 5
+mknod -m 666 "$merged/dev/full" c 1 7
+mknod -m 666 "$merged/dev/random" c 1 8
+mknod -m 666 "$merged/dev/urandom" c 1 9
+mknod -m 666 "$merged/dev/tty" c 5 0
+mkdir "$merged/dev/pts" "$merged/dev/shm"
+mount -t devpts -o newinstance,ptmxmode=0666,mode=620 devpts "$merged/dev/pts"
+ln -s pts/ptmx "$merged/dev/ptmx"
+ln -s /proc/self/fd "$merged/dev/fd"
+mount -t tmpfs -o mode=1777,nosuid,nodev tmpfs "$merged/dev/shm"
+mkdir -p "$merged/src" "$merged/var/zelmora-build"
+mount --bind "$top" "$merged/src"
+mount -o remount,bind,ro "$merged/src"
+mount --bind "$build" "$merged/var/zelmora-build"
 
-in_root() { "${sudo[@]}" chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+# Runs in the root; waits in the background so that a signal is handled at once.
+in_root() {
+    chroot "$merged" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@" 0<&0 9>&- &
+    wait $!
+}
 
 if (($#)); then
     in_root bash -c 'cd /src && exec "$@"' bash "$@"
     exit
 fi
 
-echo "== building Zelmora on Debian 13 ($(in_root dpkg-query -W -f='Qt ${Version}' qt6-base-dev))"
-in_root bash -c 'cd /src && cmake --preset dev > /dev/null && cmake --build --preset dev && ctest --preset dev'
+echo "== building Zelmora on Debian 13 ($(chroot "$merged" dpkg-query -W -f='Qt ${Version}' qt6-base-dev))"
+in_root bash -c 'cd /src && cmake --preset debian13 > /dev/null && cmake --build --preset debian13 && ctest --preset debian13'
 
-echo "== the .deb built on this system, installed and started on Debian 13"
-deb=$(ls build/package/zelmora_*.deb 2>/dev/null | head -1)
-[ -n "$deb" ] || bash tools/package.sh > /dev/null
-deb=$(ls build/package/zelmora_*.deb | head -1)
-"${sudo[@]}" cp "$deb" "$root/tmp/zelmora.deb"
+# The .deb for the version just built, made here (as the clone's owner) when missing.
+define() { sed -n "s/^#define $1 \"\(.*\)\"$/\1/p" "$build/generated/zelmora/version.h"; }
+version=$(define ZELMORA_VERSION_FULL)
+deb=build/package/zelmora_$(define ZELMORA_VERSION)_$(dpkg --print-architecture).deb
+echo "== the .deb built on this system ($deb, $version), installed and started on Debian 13"
+if [ ! -f "$deb" ] || [ "$(dpkg-deb -f "$deb" Version)" != "$version" ]; then
+    echo "(building it with tools/package.sh)"
+    owner=$(stat -c %U "$top")
+    if [ "$owner" = root ]; then
+        bash tools/package.sh > /dev/null 9>&-
+    else
+        runuser -u "$owner" -- bash tools/package.sh > /dev/null 9>&-
+    fi
+fi
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || { echo "$deb is not version $version"; exit 1; }
+cp "$deb" "$merged/tmp/zelmora.deb"
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q /tmp/zelmora.deb > /dev/null
 # Typed in a terminal in /tmp, on a virtual X display: it must run until stopped, silently.
 status=0
 in_root bash -c 'cd /tmp && xvfb-run -a timeout 5 zelmora > /tmp/zelmora.out 2>&1' || status=$?
 [ "$status" = 124 ] || { echo "the installed zelmora did not keep running (exit $status)"; exit 1; }
-if [ -s "$root/tmp/zelmora.out" ]; then
-    echo "the installed zelmora printed:"; cat "$root/tmp/zelmora.out"; exit 1
+if [ -s "$merged/tmp/zelmora.out" ]; then
+    echo "the installed zelmora printed:"; cat "$merged/tmp/zelmora.out"; exit 1
 fi
 echo "the installed zelmora started on the X display and ran until stopped, silently"

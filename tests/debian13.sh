@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Zelmora developers
+
+# tools/debian13.sh never touches the host: killed with SIGKILL while its command runs in
+# the root, it leaves no mount and no process; told to make a new root while a folder is
+# bound under an old one, it refuses, naming the mount, and the folder's files survive.
+# Runs on a tiny root of this system's bash, in a mount namespace and a tmpfs of its own.
+# Needs root (skipped otherwise). Usage: debian13.sh SOURCE-FOLDER
+set -euo pipefail
+[ "$(id -u)" = 0 ] || exit 77
+[ "${OWN_NAMESPACE-}" = 1 ] || exec env OWN_NAMESPACE=1 unshare --mount --propagation private bash "$0" "$@"
+cache=$(mktemp -d) && mount -t tmpfs tmpfs "$cache"
+trap 'umount --recursive --lazy "$cache"; rmdir "$cache"' EXIT
+export ZELMORA_CACHE=$cache PATH=$cache/stub:$PATH # no real mmdebstrap ever runs
+install -D /bin/false "$cache/stub/mmdebstrap" && root=$(bash "$1/tools/debian13.sh" --print-root)
+for file in $(command -v bash env sleep) $(ldd $(command -v bash env sleep) | grep -o '/[^ :]*'); do install -D "$file" "$root$file"; done
+mkdir "$root/proc" "$root/dev" "$root/tmp" && touch "$root/.complete"
+bash "$1/tools/debian13.sh" bash -c 'echo running; exec sleep 600' > "$cache/out" &
+until grep -q running "$cache/out"; do sleep 0.1; done
+kill -KILL $!
+for ((i = 0; i < 20; i++)); do
+    left=$(findmnt --list --noheadings --output TARGET | grep -F "$root" || true)
+    left+=$(find /proc/[0-9]*/root -maxdepth 0 -lname "$root*" -printf ' %p' 2> /dev/null || true)
+    [ -z "$left" ] && break || sleep 0.25
+done
+[ -z "$left" ] || { echo "left after SIGKILL: $left"; exit 1; }
+mkdir -p "$cache/debian13-old/kept" "$cache/bound" && touch "$cache/bound/file"
+mount --bind "$cache/bound" "$cache/debian13-old/kept" && rm "$root/.complete"
+! bash "$1/tools/debian13.sh" true 2> "$cache/err" || { echo "a new root was made over a mount"; exit 1; }
+grep "debian13-old/kept is mounted" "$cache/err" && [ -f "$cache/bound/file" ]
