@@ -250,7 +250,7 @@ Run runProgram(const QList<QByteArray> &arguments, const QString &folder)
     }
     Run run;
     long previous = -1;
-    for (int step = 0; step < 200; ++step) { // at most 20 s
+    for (int step = 0; step < 600; ++step) { // at most a minute: a loaded machine is slow
         QTest::qSleep(100);
         int status = 0;
         if (waitpid(pid, &status, WNOHANG) == pid) {
