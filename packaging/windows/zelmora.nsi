@@ -109,7 +109,7 @@ Function ErrorText
     ${Case2} 39 112
         StrCpy $4 "на диске нет места"
     ${Case2} 2 3
-        StrCpy $4 "такой папки нет"
+        StrCpy $4 "нет такого файла или папки"
     ${Case} 0
         StrCpy $4 "запись не удалась"
     ${CaseElse}

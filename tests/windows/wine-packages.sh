@@ -75,19 +75,6 @@ snapshot() {
 }
 zipped=$work/zip/Zelmora-$version
 old_setup=$work/old-setup.exe
-if [ "$case" = prefix ]; then
-    snapshot "$work/before"
-    # The zip: one folder, Zelmora-MAJOR.MINOR.
-    mkdir "$work/zip"
-    unzip -q "$zip" -d "$work/zip"
-    same "$(ls "$work/zip")" "Zelmora-$version" "the zip's top folder"
-    # An older build with one more file, made from the same list by the same script.
-    echo "only in the older build" > "$work/old-only.txt"
-    { cat "$(dirname "$setup")/package-files.txt"; printf '%s\told-only.txt\ttext\n' "$work/old-only.txt"; } > "$work/old-files.txt"
-    bash "$source/packaging/windows/make-packages.sh" "$work/old-files.txt" "$work/old" "Zelmora-$version" "$version" \
-        "${version_full%.*}.$((${version_full##*.} - 1))" "$work/old.zip" "$old_setup" > /dev/null
-    exit
-fi
 
 # A shortcut's target path, working folder and icon (MS-SHLLINK), a line each.
 read_shortcut() {
@@ -205,33 +192,51 @@ check_running_refused() {
 
 default_win="$home_win\\AppData\\Local\\Programs\\Zelmora"
 default=$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Zelmora
+own_win='C:\Расчёты Zelmora' own=$WINEPREFIX/drive_c/Расчёты\ Zelmora
+# A case that failed may have left its install behind: the next one starts without it.
+[ ! -e "$default/uninstall.exe" ] || wine "$default_win\\uninstall.exe" /S "_?=$default_win"
+[ ! -e "$own/uninstall.exe" ] || wine "$own_win\\uninstall.exe" /S "_?=$own_win"
 case $case in
+prefix)
+    snapshot "$work/before"
+    # The zip: one folder, Zelmora-MAJOR.MINOR.
+    mkdir "$work/zip"
+    unzip -q "$zip" -d "$work/zip"
+    same "$(ls "$work/zip")" "Zelmora-$version" "the zip's top folder"
+    # An older build with one more file, made from the same list by the same script.
+    echo "only in the older build" > "$work/old-only.txt"
+    { cat "$(dirname "$setup")/package-files.txt"; printf '%s\told-only.txt\ttext\n' "$work/old-only.txt"; } > "$work/old-files.txt"
+    bash "$source/packaging/windows/make-packages.sh" "$work/old-files.txt" "$work/old" "Zelmora-$version" "$version" \
+        "${version_full%.*}.$((${version_full##*.} - 1))" "$work/old.zip" "$old_setup" > /dev/null
+    mkdir "$WINEPREFIX/drive_c/empty"
+    cp "$zipped/zelmora.exe" "$WINEPREFIX/drive_c/empty/"
+    capture "$work/empty.png" /d 'C:\empty' 'C:\empty\zelmora.exe'
+    rm -r "$WINEPREFIX/drive_c/empty"
+    ;;
+
 install)
-mkdir "$WINEPREFIX/drive_c/empty"
-cp "$zipped/zelmora.exe" "$WINEPREFIX/drive_c/empty/"
-capture "$work/empty.png" /d 'C:\empty' 'C:\empty\zelmora.exe'
-rm -r "$WINEPREFIX/drive_c/empty"
-wine "$setup" /S
-wine "$setup" /S # over the first one
-$wineserver -w
-check_install "$default_win" "$default"
-echo "silent install: files, shortcut and uninstall entry in place"
-check_picture_shown
-check_uninstall "$default_win"
-echo "silent uninstall: nothing left";;
+    wine "$setup" /S
+    wine "$setup" /S # over the first one
+    $wineserver -w
+    check_install "$default_win" "$default"
+    echo "silent install: files, shortcut and uninstall entry in place"
+    check_picture_shown
+    check_uninstall "$default_win"
+    echo "silent uninstall: nothing left";;
 
 running)
     wine "$setup" /S
-check_running_refused "$default_win" "$default"
-echo "install and uninstall while the program runs: exit code 3, nothing changed"
-(cd "$work" && wine start /unix "$setup") # an interactive installer, left on its first page
-window "Установка Zelmora" > /dev/null
-same "$(status "$setup" /S)" 6 "a second installer: exit code"
-$wineserver -k
-$wineserver -w
-rm -r "$WINEPREFIX"/drive_c/users/*/Temp/ns*.tmp # the killed installer's plugins
-check_install "$default_win" "$default"
-echo "a second installer while one runs: exit code 6"
+    check_running_refused "$default_win" "$default"
+    echo "install and uninstall while the program runs: exit code 3, nothing changed"
+    # An interactive installer, left on its first page.
+    (cd "$work" && wine start /unix "$setup")
+    window "Установка Zelmora" > /dev/null
+    same "$(status "$setup" /S)" 6 "a second installer: exit code"
+    $wineserver -k
+    $wineserver -w
+    rm -r "$WINEPREFIX"/drive_c/users/*/Temp/ns*.tmp # the killed installer's plugins
+    check_install "$default_win" "$default"
+    echo "a second installer while one runs: exit code 6"
     # An interactive install over the running program asks to close it; once closed
     # (here: ended), Retry finishes the install, and its last page starts the program.
     bash "$here/wine-run.sh" "$default_win\\zelmora.exe" & program=$!
@@ -257,28 +262,27 @@ echo "a second installer while one runs: exit code 6"
     $wineserver -w
     check_install "$default_win" "$default"
     echo "an interactive install over the running program: Retry once it is closed, exit code 0"
-check_uninstall "$default_win"
-echo "silent uninstall: nothing left";;
+    check_uninstall "$default_win"
+    echo "silent uninstall: nothing left";;
 
 upgrade)
-wine "$old_setup" /S
-[ -f "$default/old-only.txt" ] || fail "the older build did not install its own file"
-wine "$setup" /S
-$wineserver -w
-check_install "$default_win" "$default"
-same "$(status "$old_setup" /S)" 5 "a silent downgrade: exit code"
-check_install "$default_win" "$default"
-echo "upgrade from the older build: none of its files left; downgrade refused with exit code 5"
-own_win='C:\Расчёты Zelmora'
-# /D= takes the rest of the command line as it stands, spaces and all, so the command line
-# is given to cmd whole (Wine would quote an argument with a space).
-wine cmd /c "Z:${setup//\//\\} /S /D=$own_win"
-$wineserver -w
-[ ! -e "$default" ] || fail "the earlier install was left in $default_win"
-check_install "$own_win" "$WINEPREFIX/drive_c/Расчёты Zelmora"
-check_picture_shown
-check_uninstall "$own_win"
-echo "install into $own_win: the earlier install removed from its own folder; uninstall: the same";;
+    wine "$old_setup" /S
+    [ -f "$default/old-only.txt" ] || fail "the older build did not install its own file"
+    wine "$setup" /S
+    $wineserver -w
+    check_install "$default_win" "$default"
+    same "$(status "$old_setup" /S)" 5 "a silent downgrade: exit code"
+    check_install "$default_win" "$default"
+    echo "upgrade from the older build: none of its files left; downgrade refused with exit code 5"
+    # /D= takes the rest of the command line as it stands, spaces and all, so the command
+    # line is given to cmd whole (Wine would quote an argument with a space).
+    wine cmd /c "Z:${setup//\//\\} /S /D=$own_win"
+    $wineserver -w
+    [ ! -e "$default" ] || fail "the earlier install was left in $default_win"
+    check_install "$own_win" "$own"
+    check_picture_shown
+    check_uninstall "$own_win"
+    echo "install into $own_win: the earlier install removed from its own folder; uninstall: the same";;
 
 file_error)
     # The guide of the older build held open without sharing, as a browser may.
@@ -305,9 +309,9 @@ file_error)
     echo "an upgrade whose earlier uninstaller does not start: exit code 8, the earlier install whole";;
 
 old_windows)
-windows_version win7
-same "$(status "$setup" /S)" 4 "a silent install on Windows 7: exit code"
-[ ! -e "$default" ] || fail "an install on Windows 7"
-echo "Windows 7: nothing installed, exit code 4"
+    windows_version win7
+    same "$(status "$setup" /S)" 4 "a silent install on Windows 7: exit code"
+    [ ! -e "$default" ] || fail "an install on Windows 7"
+    echo "Windows 7: nothing installed, exit code 4"
     windows_version win10;;
 esac
