@@ -2,25 +2,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 Zelmora developers
 
-# The Windows installer and zip under Wine, a case at a time, in a Wine prefix that the
-# case "prefix" makes and "cleanup" removes; each case leaves it as it found it:
-#   install: a silent install, and a second one over it, put the zip's files, the
-#     Start-menu shortcuts (the program's: target, working folder, icon; the guide's:
-#     target) and the uninstall entry in place; the program started through the shortcut
-#     shows its core picture, pixel for pixel, where a start in an empty folder shows none
-#     (a missing picture is silent); a silent uninstall leaves no file, shortcut or
-#     registry value behind;
-#   running: while the program runs, a silent install over it and a silent uninstall
-#     change nothing and exit with 3; a second installer started while one runs exits
-#     with 6; an interactive install asks to close the program and, closed, Retry ends in
-#     a finished install, exit code 0;
-#   upgrade: an older build (one more file) upgraded by this one leaves none of its files,
-#     and is not installed back over it (exit code 5); an install into a folder of the
-#     user's (/D=, with a space and Cyrillic) removes the earlier install from its own
-#     folder, and is otherwise the same;
-#   file_error: a file of the earlier install held open by another program (exit code 7)
-#     or an earlier uninstaller that does not start (8) stops the upgrade, the earlier
-#     install whole and starting;
+# The Windows installer and zip under Wine, a case a run, in a Wine prefix that the case
+# "prefix" makes ("cleanup" removes it) and each case leaves as it found it:
+#   install: a silent install, and a second one over it, put the zip's files, the Start-menu
+#     shortcuts (the program's: target, working folder, icon; the guide's: target) and the
+#     uninstall entry in place; started through the shortcut, the program shows its core
+#     picture, pixel for pixel, where a start in an empty folder shows none (a missing
+#     picture is silent); a silent uninstall leaves no file, shortcut or registry value;
+#   running: while the program runs, a silent install and uninstall change nothing and exit
+#     with 3, a second installer with 6; an interactive one, Retry once it is closed, 0;
+#   upgrade: an older build (one more file) upgraded leaves none of its files and is not
+#     put back (exit code 5); an install into a folder of the user's (/D=, with a space and
+#     Cyrillic) removes the earlier install from its own folder;
+#   file_error: a file held open by another program (7) or an earlier uninstaller that does
+#     not start (8) stops an upgrade; the earlier install stays whole and starts;
 #   old_windows: on Windows 7 the installer installs nothing (exit code 4).
 # Usage: wine-packages.sh CASE SETUP_EXE ZIP SOURCE_DIR VERSION VERSION_FULL HOLD_FILE_EXE
 set -euo pipefail
@@ -237,8 +232,7 @@ running)
     rm -r "$WINEPREFIX"/drive_c/users/*/Temp/ns*.tmp # the killed installer's plugins
     check_install "$default_win" "$default"
     echo "a second installer while one runs: exit code 6"
-    # An interactive install over the running program asks to close it; once closed
-    # (here: ended), Retry finishes the install, and its last page starts the program.
+    # Interactively: Retry once the program is closed (ended); the last page starts it.
     bash "$here/wine-run.sh" "$default_win\\zelmora.exe" & program=$!
     window "Zelmora $version\"" > /dev/null
     wine "$setup" & installer=$!
