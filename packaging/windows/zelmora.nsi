@@ -270,7 +270,9 @@ Section "Zelmora" SectionProgram
         Call FileFailed
     ${EndIf}
     StrCpy $R0 ""
+    SetDetailsPrint none ; not Locate's own English lines
     ${Locate} "$Stage" "/L=F" CheckReplaced
+    SetDetailsPrint both
     ${If} $R0 != "" ; Cancel (a silent run's too): the box has said why
         Call RemoveStage
         SetErrorLevel ${EXIT_FILE}
@@ -301,7 +303,9 @@ Section "Zelmora" SectionProgram
         Delete "$Old\uninstall.exe"
         RMDir "$Old"
     ${EndIf}
+    SetDetailsPrint none
     ${Locate} "$Stage" "/L=F" MoveIn
+    SetDetailsPrint both
     ${If} $R0 != ""
         StrCpy $0 $R0
         StrCpy $3 $R1
