@@ -29,7 +29,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools
     wine64 fonts-wine xvfb xauth x11-utils
     fonts-dejavu-core fonts-liberation locales
-    nsis zip unzip imagemagick cmark-gfm
+    nsis zip unzip imagemagick cmark-gfm xdotool
     osslsigncode openssl softhsm2 libengine-pkcs11-openssl
 )
 missing=()
@@ -144,7 +144,7 @@ step "running the tests under Wine"
 export WINEPREFIX=$top/build/windows/wineprefix
 rm -rf "$WINEPREFIX"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    bash tools/wine-run.sh wineboot --init > /dev/null 2>&1
+    bash tests/windows/wine-run.sh wineboot --init > /dev/null 2>&1
     cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     status=0
     ctest --preset windows || status=$?

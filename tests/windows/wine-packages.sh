@@ -2,46 +2,53 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 Zelmora developers
 
-# The Windows installer and zip under Wine, in a throwaway Wine prefix:
-#   - a silent install, and a second one over it, put the zip's files, the Start-menu
-#     shortcuts (the program's: target, working folder, icon; the guide's: target) and
-#     the uninstall entry in place;
-#   - the program started through the shortcut shows its core picture, pixel for pixel,
-#     where a start in an empty folder shows none (a missing picture is silent);
-#   - a silent uninstall leaves no file, shortcut or registry value behind;
-#   - while the program runs, a silent install over it and a silent uninstall change
-#     nothing and exit with 3; a second installer started while one runs exits with 6;
-#   - an older build (one more file) upgraded by this one leaves none of its files, and
-#     is not installed back over it (exit code 5);
-#   - an install into a folder of the user's (/D=, with a space and Cyrillic) removes the
-#     earlier install from its own folder, and is otherwise the same;
-#   - on Windows 7 the installer installs nothing (exit code 4).
-# Usage: wine-packages.sh SETUP_EXE ZIP SOURCE_DIR VERSION VERSION_FULL
+# The Windows installer and zip under Wine, a case a run, in a Wine prefix that the case
+# "prefix" makes ("cleanup" removes it) and each case leaves as it found it:
+#   install: a silent install, and a second one over it, put the zip's files, the Start-menu
+#     shortcuts (the program's: target, working folder, icon; the guide's: target) and the
+#     uninstall entry in place; started through the shortcut, the program shows its core
+#     picture, pixel for pixel, where a start in an empty folder shows none (a missing
+#     picture is silent); a silent uninstall leaves no file, shortcut or registry value;
+#   running: while the program runs, a silent install and uninstall change nothing and exit
+#     with 3, a second installer with 6; an interactive one, Retry once it is closed, 0;
+#   upgrade: an older build (one more file) upgraded leaves none of its files and is not
+#     put back (exit code 5); an install into a folder of the user's (/D=, with a space and
+#     Cyrillic) removes the earlier install from its own folder;
+#   file_error: a file held open by another program (7) or an earlier uninstaller that does
+#     not start (8) stops an upgrade; the earlier install stays whole and starts;
+#   old_windows: on Windows 7 the installer installs nothing (exit code 4).
+# Usage: wine-packages.sh CASE SETUP_EXE ZIP SOURCE_DIR VERSION VERSION_FULL HOLD_FILE_EXE
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
-setup=$(realpath "$1") zip=$2 source=$3 version=$4 version_full=$5
+case=$1 setup=$(realpath "$2") zip=$3 source=$4 version=$5 version_full=$6 hold=$7
 here=$(dirname "$(realpath "$0")")
 # A Russian Windows, as the program's users have: its ANSI code page (1251) holds the
 # Cyrillic folder name below, which Wine writes into the shortcut in that code page.
 export LC_ALL=ru_RU.UTF-8
-work=$(mktemp -d)
+work=$(dirname "$setup")/wine-packages
 export WINEPREFIX=$work/prefix
 # Wine links the prefix's Desktop and Documents to folders of $HOME: a home of its own.
 export HOME=$work/home
-mkdir "$HOME"
 wineserver=/usr/lib/wine/wineserver
-trap '$wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-wine() { bash "$source/tools/wine-run.sh" "$@"; }
+trap '$wineserver -k 2>/dev/null || true' EXIT
+wine() { bash "$here/wine-run.sh" "$@"; }
 fail() { echo "FAIL: $*"; exit 1; }
 same() { [ "$1" = "$2" ] || fail "$3: '$1', expected '$2'"; }
 
-wine wineboot --init > /dev/null 2>&1
 # A fresh Wine prefix says Windows 7; the installer wants 10 version 1809 or later.
 windows_version() { wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f > /dev/null 2>&1; }
-windows_version win10
-$wineserver -w
+case $case in
+prefix|cleanup)
+    $wineserver -k 2> /dev/null || true
+    rm -rf "$work"
+    [ "$case" = cleanup ] && exit
+    mkdir -p "$HOME"
+    wine wineboot --init > /dev/null 2>&1
+    windows_version win10
+    $wineserver -w;;
+esac
 user=$(cd "$WINEPREFIX/drive_c/users" && ls | grep -vx Public | head -1)
 home_win="C:\\users\\$user"
 programs_menu=$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs
@@ -61,13 +68,8 @@ snapshot() {
     cat "$work/hkcu.reg" "$work/hklm.reg" | iconv -f UTF-16 -t UTF-8 \
         | python3 "$here/registry.py" without-wine > "$1.registry"
 }
-snapshot "$work/before"
-
-# The zip: one folder, Zelmora-MAJOR.MINOR.
-mkdir "$work/zip"
-unzip -q "$zip" -d "$work/zip"
-same "$(ls "$work/zip")" "Zelmora-$version" "the zip's top folder"
 zipped=$work/zip/Zelmora-$version
+old_setup=$work/old-setup.exe
 
 # A shortcut's target path, working folder and icon (MS-SHLLINK), a line each.
 read_shortcut() {
@@ -150,10 +152,6 @@ capture() {
 # Started through its shortcut, the program finds its pictures; started in an empty
 # folder it finds none. The two windows differ where the core picture is, and there the
 # first shows one of the program's pictures exactly (drawn over the window's background).
-mkdir "$WINEPREFIX/drive_c/empty"
-cp "$zipped/zelmora.exe" "$WINEPREFIX/drive_c/empty/"
-capture "$work/empty.png" /d 'C:\empty' 'C:\empty\zelmora.exe'
-rm -r "$WINEPREFIX/drive_c/empty"
 check_picture_shown() {
     capture "$work/installed.png" "$home_win\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Zelmora.lnk"
     local box position background shown= picture
@@ -187,96 +185,127 @@ check_running_refused() {
     check_install "$1" "$2"
 }
 
-# An older build with one more file, made from the same list by the same script.
-echo "only in the older build" > "$work/old-only.txt"
-{ cat "$(dirname "$setup")/package-files.txt"; printf '%s\told-only.txt\ttext\n' "$work/old-only.txt"; } > "$work/old-files.txt"
-old_setup=$work/old-setup.exe
-bash "$source/packaging/windows/make-packages.sh" "$work/old-files.txt" "$work/old" "Zelmora-$version" "$version" \
-    "${version_full%.*}.$((${version_full##*.} - 1))" "$work/old.zip" "$old_setup" > /dev/null
-
 default_win="$home_win\\AppData\\Local\\Programs\\Zelmora"
 default=$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Zelmora
-wine "$setup" /S
-wine "$setup" /S # over the first one
-$wineserver -w
-check_install "$default_win" "$default"
-echo "silent install: files, shortcut and uninstall entry in place"
-check_picture_shown
-check_running_refused "$default_win" "$default"
-echo "install and uninstall while the program runs: exit code 3, nothing changed"
-(cd "$work" && wine start /unix "$setup") # an interactive installer, left on its first page
-window "Установка Zelmora" > /dev/null
-same "$(status "$setup" /S)" 6 "a second installer: exit code"
-$wineserver -k
-$wineserver -w
-rm -r "$WINEPREFIX"/drive_c/users/*/Temp/ns*.tmp # the killed installer's plugins
-check_install "$default_win" "$default"
-echo "a second installer while one runs: exit code 6"
-check_uninstall "$default_win"
-echo "silent uninstall: nothing left"
+own_win='C:\Расчёты Zelmora' own=$WINEPREFIX/drive_c/Расчёты\ Zelmora
+# A case that failed may have left its install behind: the next one starts without it.
+[ ! -e "$default/uninstall.exe" ] || wine "$default_win\\uninstall.exe" /S "_?=$default_win"
+[ ! -e "$own/uninstall.exe" ] || wine "$own_win\\uninstall.exe" /S "_?=$own_win"
+case $case in
+prefix)
+    snapshot "$work/before"
+    # The zip: one folder, Zelmora-MAJOR.MINOR.
+    mkdir "$work/zip"
+    unzip -q "$zip" -d "$work/zip"
+    same "$(ls "$work/zip")" "Zelmora-$version" "the zip's top folder"
+    # An older build with one more file, made from the same list by the same script.
+    echo "only in the older build" > "$work/old-only.txt"
+    { cat "$(dirname "$setup")/package-files.txt"; printf '%s\told-only.txt\ttext\n' "$work/old-only.txt"; } > "$work/old-files.txt"
+    bash "$source/packaging/windows/make-packages.sh" "$work/old-files.txt" "$work/old" "Zelmora-$version" "$version" \
+        "${version_full%.*}.$((${version_full##*.} - 1))" "$work/old.zip" "$old_setup" > /dev/null
+    mkdir "$WINEPREFIX/drive_c/empty"
+    cp "$zipped/zelmora.exe" "$WINEPREFIX/drive_c/empty/"
+    capture "$work/empty.png" /d 'C:\empty' 'C:\empty\zelmora.exe'
+    rm -r "$WINEPREFIX/drive_c/empty"
+    ;;
 
-wine "$old_setup" /S
-[ -f "$default/old-only.txt" ] || fail "the older build did not install its own file"
-wine "$setup" /S
-$wineserver -w
-check_install "$default_win" "$default"
-same "$(status "$old_setup" /S)" 5 "a silent downgrade: exit code"
-check_install "$default_win" "$default"
-echo "upgrade from the older build: none of its files left; downgrade refused with exit code 5"
+install)
+    wine "$setup" /S
+    wine "$setup" /S # over the first one
+    $wineserver -w
+    check_install "$default_win" "$default"
+    echo "silent install: files, shortcut and uninstall entry in place"
+    check_picture_shown
+    check_uninstall "$default_win"
+    echo "silent uninstall: nothing left";;
 
-# Signing through sign.sh and make-packages.sh with a throwaway root and signer made here;
-# the next install is from the installer signed so.
-(cd "$work" && openssl req -x509 -newkey rsa:2048 -nodes -keyout root.key -out root.pem -days 2 \
-    -subj /CN=Zelmora-test-root -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign
- openssl req -newkey rsa:2048 -nodes -keyout signer.key -out signer.csr -subj /CN=Zelmora-test-signer
- printf 'extendedKeyUsage=codeSigning\nkeyUsage=critical,digitalSignature\n' > signer.ext
- openssl x509 -req -in signer.csr -CA root.pem -CAkey root.key -CAcreateserial -days 2 -extfile signer.ext -out signer.pem
- echo "throwaway-$RANDOM" > password && mkdir unsigned
- openssl pkcs12 -export -inkey signer.key -in signer.pem -certfile root.pem -passout file:password -out signer.p12) 2> /dev/null
-verify() { osslsigncode verify -CAfile "$work/root.pem" -in "$1" > "$work/verify.log" 2>&1 || fail "$(cat "$work/verify.log")"; }
-unsign() { rm -f "$work/stripped.exe"; osslsigncode remove-signature -in "$1" -out "$work/stripped.exe" > /dev/null; }
-sign=(ZELMORA_SIGN_PKCS12="$work/signer.p12" ZELMORA_SIGN_PASSWORD_FILE="$work/password")
-cp "$zipped/zelmora.exe" "$work/signed.exe"
-env "${sign[@]}" bash "$source/packaging/windows/sign.sh" "$work/signed.exe"
-verify "$work/signed.exe"
-unsign "$work/signed.exe"
-cmp -s "$work/stripped.exe" "$zipped/zelmora.exe" || fail "zelmora.exe signed and unsigned again is not the build's"
-env "${sign[@]}" ZELMORA_SIGN_KEEP_UNSIGNED="$work/unsigned" bash "$source/packaging/windows/make-packages.sh" \
-    "$(dirname "$setup")/package-files.txt" "$work/signed" "Zelmora-$version" "$version" "$version_full" \
-    "$work/signed.zip" "$work/signed-setup.exe" > /dev/null
-setup=$work/signed-setup.exe
-verify "$setup"
-unsign "$setup"
-python3 "$here/unsigned.py" "$work/stripped.exe" "$work/unsigned/signed-setup.exe.tmp"
-# A key on a PKCS#11 token (SoftHSM).
-export SOFTHSM2_CONF=$work/softhsm2.conf
-mkdir "$work/tokens" && echo "directories.tokendir = $work/tokens" > "$SOFTHSM2_CONF" && echo 1234 > "$work/pin"
-softhsm2-util --init-token --free --label zelmora --pin 1234 --so-pin 4321 > /dev/null
-openssl pkcs8 -topk8 -nocrypt -in "$work/signer.key" -out "$work/signer.p8"
-softhsm2-util --import "$work/signer.p8" --token zelmora --label signer --id 01 --pin 1234 > /dev/null
-cat "$work/signer.pem" "$work/root.pem" > "$work/chain.pem" && cp "$zipped/zelmora.exe" "$work/token.exe"
-ZELMORA_SIGN_PKCS11_MODULE=/usr/lib/softhsm/libsofthsm2.so ZELMORA_SIGN_CERT="$work/chain.pem" \
-    ZELMORA_SIGN_PKCS11_KEY='pkcs11:token=zelmora;object=signer;type=private' ZELMORA_SIGN_PASSWORD_FILE="$work/pin" \
-    bash "$source/packaging/windows/sign.sh" "$work/token.exe"
-verify "$work/token.exe"
-echo "signed (PKCS#12, and PKCS#11 on a SoftHSM token): program and installer verify, and unsigned again are the build's"
+running)
+    wine "$setup" /S
+    check_running_refused "$default_win" "$default"
+    echo "install and uninstall while the program runs: exit code 3, nothing changed"
+    # An interactive installer, left on its first page.
+    (cd "$work" && wine start /unix "$setup")
+    window "Установка Zelmora" > /dev/null
+    same "$(status "$setup" /S)" 6 "a second installer: exit code"
+    $wineserver -k
+    $wineserver -w
+    rm -r "$WINEPREFIX"/drive_c/users/*/Temp/ns*.tmp # the killed installer's plugins
+    check_install "$default_win" "$default"
+    echo "a second installer while one runs: exit code 6"
+    # Interactively: Retry once the program is closed (ended); the last page starts it.
+    bash "$here/wine-run.sh" "$default_win\\zelmora.exe" & program=$!
+    window "Zelmora $version\"" > /dev/null
+    wine "$setup" & installer=$!
+    main=$(window "Установка Zelmora $version")
+    for _ in 1 2 3 4; do # the welcome, licence, components and folder pages
+        sleep 1
+        xdotool windowfocus --sync "$main" key Return
+    done
+    box=$(window "Установка Zelmora $version\"")
+    kill "$program"
+    xdotool windowfocus --sync "$box" key Return # Retry
+    for _ in $(seq 60); do # Next and Finish, as the pages come
+        sleep 1
+        kill -0 "$installer" 2> /dev/null || break
+        xdotool windowfocus --sync "$main" key Return 2> /dev/null || true
+    done
+    code=0 && wait "$installer" || code=$?
+    same "$code" 0 "Retry after closing the program: exit code"
+    window "Zelmora $version\"" > /dev/null
+    $wineserver -k
+    $wineserver -w
+    check_install "$default_win" "$default"
+    echo "an interactive install over the running program: Retry once it is closed, exit code 0"
+    check_uninstall "$default_win"
+    echo "silent uninstall: nothing left";;
 
-own_win='C:\Расчёты Zelmora'
-# /D= takes the rest of the command line as it stands, spaces and all, so the command line
-# is given to cmd whole (Wine would quote an argument with a space).
-wine cmd /c "Z:${setup//\//\\} /S /D=$own_win"
-$wineserver -w
-[ ! -e "$default" ] || fail "the earlier install was left in $default_win"
-check_install "$own_win" "$WINEPREFIX/drive_c/Расчёты Zelmora"
-verify "$WINEPREFIX/drive_c/Расчёты Zelmora/uninstall.exe"
-unsign "$WINEPREFIX/drive_c/Расчёты Zelmora/uninstall.exe"
-python3 "$here/unsigned.py" "$work/stripped.exe" "$(ls "$work"/unsigned/* | grep -v signed-setup)"
-echo "the uninstaller of the signed installer: verified, and unsigned again makensis's own"
-check_picture_shown
-check_uninstall "$own_win"
-echo "install into $own_win: the earlier install removed from its own folder; uninstall: the same"
+upgrade)
+    wine "$old_setup" /S
+    [ -f "$default/old-only.txt" ] || fail "the older build did not install its own file"
+    wine "$setup" /S
+    $wineserver -w
+    check_install "$default_win" "$default"
+    same "$(status "$old_setup" /S)" 5 "a silent downgrade: exit code"
+    check_install "$default_win" "$default"
+    echo "upgrade from the older build: none of its files left; downgrade refused with exit code 5"
+    # /D= takes the rest of the command line as it stands, spaces and all, so the command
+    # line is given to cmd whole (Wine would quote an argument with a space).
+    wine cmd /c "Z:${setup//\//\\} /S /D=$own_win"
+    $wineserver -w
+    [ ! -e "$default" ] || fail "the earlier install was left in $default_win"
+    check_install "$own_win" "$own"
+    check_picture_shown
+    check_uninstall "$own_win"
+    echo "install into $own_win: the earlier install removed from its own folder; uninstall: the same";;
 
-windows_version win7
-same "$(status "$setup" /S)" 4 "a silent install on Windows 7: exit code"
-[ ! -e "$default" ] || fail "an install on Windows 7"
-echo "Windows 7: nothing installed, exit code 4"
+file_error)
+    # The guide of the older build held open without sharing, as a browser may.
+    wine "$old_setup" /S
+    bash "$here/wine-run.sh" "$hold" "$default_win\\doc\\guide.ru.html" > "$work/held" &
+    until grep -q held "$work/held"; do sleep 0.25; done
+    same "$(status "$setup" /S)" 7 "an upgrade with a file held open: exit code"
+    $wineserver -k
+    $wineserver -w
+    check_old() {
+        same "$(cd "$default" && find . | LC_ALL=C sort)" \
+             "$( (cd "$work/old/Zelmora-$version" && find .; echo ./uninstall.exe) | LC_ALL=C sort)" "the earlier install's files"
+        diff -r --exclude=uninstall.exe "$work/old/Zelmora-$version" "$default" || fail "the earlier install changed"
+    }
+    check_old
+    capture "$work/old.png" /d "$default_win" "$default_win\\zelmora.exe"
+    echo "an upgrade with a file held open: exit code 7, the earlier install whole and starting"
+    mv "$default/uninstall.exe" "$work/"
+    cp "$default/README.txt" "$default/uninstall.exe" # not a program
+    same "$(status "$setup" /S)" 8 "an upgrade whose earlier uninstaller does not start: exit code"
+    check_old
+    mv "$work/uninstall.exe" "$default/"
+    check_uninstall "$default_win"
+    echo "an upgrade whose earlier uninstaller does not start: exit code 8, the earlier install whole";;
+
+old_windows)
+    windows_version win7
+    same "$(status "$setup" /S)" 4 "a silent install on Windows 7: exit code"
+    [ ! -e "$default" ] || fail "an install on Windows 7"
+    echo "Windows 7: nothing installed, exit code 4"
+    windows_version win10;;
+esac

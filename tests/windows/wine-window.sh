@@ -15,7 +15,7 @@ export QT_FORCE_STDERR_LOGGING=1
 errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
 
-bash "$(dirname "$0")/../../tools/wine-run.sh" "$1" 2> "$errors" &
+bash "$(dirname "$0")/wine-run.sh" "$1" 2> "$errors" &
 program=$!
 for _ in $(seq 240); do # at most a minute, most of it a fresh Wine prefix starting
     if xwininfo -root -tree | grep -q '"Zelmora 3.0"'; then

@@ -8,7 +8,7 @@
 # anew by tools/windows.sh); Wine prints none of its own diagnostics, offers no downloads
 # (Mono, Gecko) and writes no launchers into the host's desktop.
 set -euo pipefail
-export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$0")/.." && pwd)/build/windows/wineprefix}
+export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$0")/../.." && pwd)/build/windows/wineprefix}
 export WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine keeps the host's QT_ variables from a program (they belong to the host's Qt) and
