@@ -224,43 +224,6 @@ same "$(status "$old_setup" /S)" 5 "a silent downgrade: exit code"
 check_install "$default_win" "$default"
 echo "upgrade from the older build: none of its files left; downgrade refused with exit code 5"
 
-# Signing through sign.sh and make-packages.sh with a throwaway root and signer made here;
-# the next install is from the installer signed so.
-(cd "$work" && openssl req -x509 -newkey rsa:2048 -nodes -keyout root.key -out root.pem -days 2 \
-    -subj /CN=Zelmora-test-root -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign
- openssl req -newkey rsa:2048 -nodes -keyout signer.key -out signer.csr -subj /CN=Zelmora-test-signer
- printf 'extendedKeyUsage=codeSigning\nkeyUsage=critical,digitalSignature\n' > signer.ext
- openssl x509 -req -in signer.csr -CA root.pem -CAkey root.key -CAcreateserial -days 2 -extfile signer.ext -out signer.pem
- echo "throwaway-$RANDOM" > password && mkdir unsigned
- openssl pkcs12 -export -inkey signer.key -in signer.pem -certfile root.pem -passout file:password -out signer.p12) 2> /dev/null
-verify() { osslsigncode verify -CAfile "$work/root.pem" -in "$1" > "$work/verify.log" 2>&1 || fail "$(cat "$work/verify.log")"; }
-unsign() { rm -f "$work/stripped.exe"; osslsigncode remove-signature -in "$1" -out "$work/stripped.exe" > /dev/null; }
-sign=(ZELMORA_SIGN_PKCS12="$work/signer.p12" ZELMORA_SIGN_PASSWORD_FILE="$work/password")
-cp "$zipped/zelmora.exe" "$work/signed.exe"
-env "${sign[@]}" bash "$source/packaging/windows/sign.sh" "$work/signed.exe"
-verify "$work/signed.exe"
-unsign "$work/signed.exe"
-cmp -s "$work/stripped.exe" "$zipped/zelmora.exe" || fail "zelmora.exe signed and unsigned again is not the build's"
-env "${sign[@]}" ZELMORA_SIGN_KEEP_UNSIGNED="$work/unsigned" bash "$source/packaging/windows/make-packages.sh" \
-    "$(dirname "$setup")/package-files.txt" "$work/signed" "Zelmora-$version" "$version" "$version_full" \
-    "$work/signed.zip" "$work/signed-setup.exe" > /dev/null
-setup=$work/signed-setup.exe
-verify "$setup"
-unsign "$setup"
-python3 "$here/unsigned.py" "$work/stripped.exe" "$work/unsigned/signed-setup.exe.tmp"
-# A key on a PKCS#11 token (SoftHSM).
-export SOFTHSM2_CONF=$work/softhsm2.conf
-mkdir "$work/tokens" && echo "directories.tokendir = $work/tokens" > "$SOFTHSM2_CONF" && echo 1234 > "$work/pin"
-softhsm2-util --init-token --free --label zelmora --pin 1234 --so-pin 4321 > /dev/null
-openssl pkcs8 -topk8 -nocrypt -in "$work/signer.key" -out "$work/signer.p8"
-softhsm2-util --import "$work/signer.p8" --token zelmora --label signer --id 01 --pin 1234 > /dev/null
-cat "$work/signer.pem" "$work/root.pem" > "$work/chain.pem" && cp "$zipped/zelmora.exe" "$work/token.exe"
-ZELMORA_SIGN_PKCS11_MODULE=/usr/lib/softhsm/libsofthsm2.so ZELMORA_SIGN_CERT="$work/chain.pem" \
-    ZELMORA_SIGN_PKCS11_KEY='pkcs11:token=zelmora;object=signer;type=private' ZELMORA_SIGN_PASSWORD_FILE="$work/pin" \
-    bash "$source/packaging/windows/sign.sh" "$work/token.exe"
-verify "$work/token.exe"
-echo "signed (PKCS#12, and PKCS#11 on a SoftHSM token): program and installer verify, and unsigned again are the build's"
-
 own_win='C:\Расчёты Zelmora'
 # /D= takes the rest of the command line as it stands, spaces and all, so the command line
 # is given to cmd whole (Wine would quote an argument with a space).
@@ -268,10 +231,6 @@ wine cmd /c "Z:${setup//\//\\} /S /D=$own_win"
 $wineserver -w
 [ ! -e "$default" ] || fail "the earlier install was left in $default_win"
 check_install "$own_win" "$WINEPREFIX/drive_c/Расчёты Zelmora"
-verify "$WINEPREFIX/drive_c/Расчёты Zelmora/uninstall.exe"
-unsign "$WINEPREFIX/drive_c/Расчёты Zelmora/uninstall.exe"
-python3 "$here/unsigned.py" "$work/stripped.exe" "$(ls "$work"/unsigned/* | grep -v signed-setup)"
-echo "the uninstaller of the signed installer: verified, and unsigned again makensis's own"
 check_picture_shown
 check_uninstall "$own_win"
 echo "install into $own_win: the earlier install removed from its own folder; uninstall: the same"
