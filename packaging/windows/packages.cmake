@@ -11,8 +11,8 @@
 find_program(MAKENSIS makensis REQUIRED)
 find_program(ZIP zip REQUIRED)
 
-# The sources of the exe's parts, named in the notices: Debian's packages. Qt's comes from
-# the toolchain file, which reads what tools/windows.sh wrote when it built Qt.
+# The sources of the exe's parts, named in the notices: Debian's packages. Qt's is the
+# build folder's ZELMORA_QT_DEBIAN_VERSION (the toolchain file's).
 function(zelmora_debian_source_version package variable)
     execute_process(COMMAND dpkg-query -W "-f=\${source:Version}" ${package}
         OUTPUT_VARIABLE version RESULT_VARIABLE failed ERROR_QUIET)

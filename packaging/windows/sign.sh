@@ -33,8 +33,9 @@ for name in ZELMORA_SIGN_PKCS12 ZELMORA_SIGN_PKCS11_MODULE ZELMORA_SIGN_PKCS11_K
     printf -v "$name" '%s' "${!name:-}"
 done
 [ "${ZELMORA_SIGN:-}" = ON ] || fail "$settings: signing is off (ZELMORA_SIGN)"
+[[ $ZELMORA_SIGN_PKCS11_KEY != *pin-value=* ]] \
+    || fail "ZELMORA_SIGN_PKCS11_KEY holds a PIN (pin-value=), which would show on command lines: put the PIN in ZELMORA_SIGN_PASSWORD_FILE"
 readable() { [ -f "$2" ] && [ -r "$2" ] || fail "$1 is not a readable file: '$2'"; }
-readable ZELMORA_SIGN_CA "$ZELMORA_SIGN_CA"
 [ -z "$ZELMORA_SIGN_PASSWORD_FILE" ] || readable ZELMORA_SIGN_PASSWORD_FILE "$ZELMORA_SIGN_PASSWORD_FILE"
 password=pass:
 [ -z "$ZELMORA_SIGN_PASSWORD_FILE" ] || password=file:$ZELMORA_SIGN_PASSWORD_FILE
@@ -46,8 +47,6 @@ elif [ -n "$ZELMORA_SIGN_PKCS12" ]; then
     readable ZELMORA_SIGN_PKCS12 "$ZELMORA_SIGN_PKCS12"
     options+=(-pkcs12 "$ZELMORA_SIGN_PKCS12")
 elif [ -n "$ZELMORA_SIGN_PKCS11_MODULE$ZELMORA_SIGN_PKCS11_KEY" ]; then
-    [[ $ZELMORA_SIGN_PKCS11_KEY != *pin-value=* ]] \
-        || fail "ZELMORA_SIGN_PKCS11_KEY holds a PIN (pin-value=), which would show on command lines: put the PIN in ZELMORA_SIGN_PASSWORD_FILE"
     readable ZELMORA_SIGN_PKCS11_MODULE "$ZELMORA_SIGN_PKCS11_MODULE"
     readable ZELMORA_SIGN_CERT "$ZELMORA_SIGN_CERT"
     [ -n "$ZELMORA_SIGN_PKCS11_KEY" ] || fail "ZELMORA_SIGN_PKCS11_KEY, the key on the token, is not given"
@@ -58,6 +57,7 @@ elif [ -n "$ZELMORA_SIGN_PKCS11_MODULE$ZELMORA_SIGN_PKCS11_KEY" ]; then
 else
     fail "no key given: ZELMORA_SIGN_PKCS12, or ZELMORA_SIGN_PKCS11_MODULE, ZELMORA_SIGN_PKCS11_KEY and ZELMORA_SIGN_CERT"
 fi
+readable ZELMORA_SIGN_CA "$ZELMORA_SIGN_CA"
 [ -z "$ZELMORA_SIGN_PASSWORD_FILE" ] || options+=(-readpass "$ZELMORA_SIGN_PASSWORD_FILE")
 [ -z "$ZELMORA_SIGN_TIMESTAMP_URL" ] || options+=(-ts "$ZELMORA_SIGN_TIMESTAMP_URL")
 
