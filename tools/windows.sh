@@ -176,9 +176,9 @@ qt_options=(-DZELMORA_QT_PREFIX="$qt_install" -DZELMORA_QT_DEBIAN_VERSION="$qt_d
 echo "A build folder of this Qt: cmake --preset windows ${qt_options[*]}"
 recorded=$(sed -n 's/^ZELMORA_QT_PREFIX:[A-Z]*=//p' build/windows/CMakeCache.txt 2> /dev/null || true)
 fresh=()
-[ -z "$recorded" ] || [ "$recorded" = "$qt_install" ] || fresh=(--fresh)
-[[ ${ZELMORA_SIGN_PKCS11_KEY:-} != *pin-value=* ]] \
-    || { echo "tools/windows.sh: no PIN in ZELMORA_SIGN_PKCS11_KEY: ZELMORA_SIGN_PASSWORD_FILE names a file with it" >&2; exit 1; }
+[ "$recorded" = "$qt_install" ] || fresh=(--fresh)
+[[ ${ZELMORA_SIGN_PKCS11_KEY:-} != *pin-value=* ]] || { echo "tools/windows.sh: ZELMORA_SIGN_PKCS11_KEY holds" \
+    "a PIN (pin-value=), which would show on command lines: put it in ZELMORA_SIGN_PASSWORD_FILE's file" >&2; exit 1; }
 sign_options=(-DZELMORA_SIGN="${ZELMORA_SIGN:-OFF}")
 for setting in PKCS12 PKCS11_MODULE PKCS11_KEY CERT PASSWORD_FILE TIMESTAMP_URL CA; do
     setting=ZELMORA_SIGN_$setting
