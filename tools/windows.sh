@@ -9,7 +9,7 @@
 #      (ZELMORA_CACHE, default ~/.cache/zelmora), reused while its recipe, source and
 #      toolchain are the same;
 #   4. cross-builds the program and the tests, makes the installer and the portable zip
-#      (signed when packaging/windows/sign.sh is given a key), runs the tests under Wine
+#      (signed when ZELMORA_SIGN=ON, see packaging/windows/sign.sh), runs the tests under Wine
 #      (the installer's among them), and leaves in build/windows/ zelmora.exe, the
 #      installer, the zip and SHA256SUMS.
 set -euo pipefail
@@ -56,7 +56,8 @@ done
 # as the installed qt6-base-dev (whose host tools the cross build uses), built static and
 # small as packaging/windows/qt-recipe.cmake says. The cache key covers that recipe, the
 # Qt source version and the Debian versions of the compiler, binutils and MinGW runtime:
-# a change of any of them means a new Qt build, and only the newest build is kept.
+# a change of any of them means a new Qt build. Each build stays under its own key, so two
+# checkouts of different recipes keep theirs; the two used last are kept.
 recipe=packaging/windows/qt-recipe.cmake
 qt_debian_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 toolchain_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix-runtime
@@ -73,11 +74,28 @@ qt_install=$qt_dir/install
 echo "Qt cache key $qt_key, from:"
 key_inputs | sed 's/^/  /'
 
+# Two runs share the cache safely through locks: qt.lock, held for a moment while a run
+# picks its Qt or removes old ones, and one lock per Qt, held by every run that uses it
+# (shared) or builds it (exclusive) until the run ends. Lock files are opened under qt.lock.
+mkdir -p "$cache"
+exec {cache_lock}>"$cache/qt.lock"
+while :; do
+    flock "$cache_lock"
+    exec {qt_lock}>"$qt_dir.lock"
+    if [ -f "$qt_install/.complete" ] && flock -n -s "$qt_lock"; then break; fi # ready
+    flock -n "$qt_lock" && break # nobody builds it: this run does
+    flock -u "$cache_lock"
+    echo "waiting for another run that builds this Qt ($qt_dir)"
+    flock -s "$qt_lock"
+    exec {qt_lock}>&-
+done
+
 if [ -f "$qt_install/.complete" ]; then
     step "reusing the cross-built Qt in $qt_install"
 else
+    flock -u "$cache_lock" # the others may pick and build theirs meanwhile
     step "fetching Qt's source (qt6-base $qt_debian_version) from Debian's archive"
-    rm -rf "$qt_dir" "$cache"/qt-* "$cache/qt.cmake" # a Qt built otherwise is not used again
+    rm -rf "$qt_dir" # an unfinished build (its run ended half-way)
     mkdir -p "$qt_dir/apt/lists/partial" "$qt_dir/apt/cache/archives/partial" "$qt_dir/source"
     # A private apt configuration: deb-src entries for the system's own Debian archives
     # and keys, every suite of them; apt checks the download against the signed index.
@@ -126,14 +144,47 @@ else
     # Only the installed Qt is needed from now on.
     rm -rf "$qt_dir/build" "$qt_dir/source" "$qt_dir/apt"
     touch "$qt_install/.complete"
+    flock "$cache_lock"
+    flock -s "$qt_lock" # used from now on, as by the runs that waited for it
 fi
-# What the windows preset's toolchain file reads: where Qt is, and which source it is.
-printf 'set(ZELMORA_QT_PREFIX "%s")\nset(ZELMORA_QT_DEBIAN_VERSION "%s")\n' \
-    "$qt_install" "$qt_debian_version" > "$cache/qt.cmake"
+touch "$qt_dir" # used last
+# The Qt builds of other keys: the one used last is kept, and every other that no run uses
+# or builds is removed (an unfinished one too).
+kept=
+while IFS= read -r other; do
+    other=${other%/}
+    [ "$other" != "$qt_dir" ] || continue
+    if [ -z "$kept" ] && [ -f "$other/install/.complete" ]; then kept=$other; continue; fi
+    exec {other_lock}>"$other.lock"
+    if flock -n "$other_lock"; then
+        echo "removing the Qt build used before the last two: $other"
+        rm -rf "$other" "$other.lock"
+    else
+        echo "keeping $other: another run uses or builds it"
+    fi
+    exec {other_lock}>&-
+done < <(ls -dt "$cache"/qt-*/ 2> /dev/null)
+[ -z "$kept" ] || echo "also kept: $kept"
+flock -u "$cache_lock"
 
 # --- Zelmora ---------------------------------------------------------------------------
 step "cross-building Zelmora and its tests, making the installer and the zip"
-cmake --preset windows > /dev/null
+# The build folder records its Qt when configured: a folder made for another Qt is made
+# anew. Signing is chosen with ZELMORA_SIGN=ON and the key's ZELMORA_SIGN_* settings in the
+# environment (packaging/windows/sign.sh), passed on to the configure.
+qt_options=(-DZELMORA_QT_PREFIX="$qt_install" -DZELMORA_QT_DEBIAN_VERSION="$qt_debian_version")
+echo "A build folder of this Qt: cmake --preset windows ${qt_options[*]}"
+recorded=$(sed -n 's/^ZELMORA_QT_PREFIX:[A-Z]*=//p' build/windows/CMakeCache.txt 2> /dev/null || true)
+fresh=()
+[ "$recorded" = "$qt_install" ] || fresh=(--fresh)
+[[ ${ZELMORA_SIGN_PKCS11_KEY:-} != *pin-value=* ]] || { echo "tools/windows.sh: ZELMORA_SIGN_PKCS11_KEY holds" \
+    "a PIN (pin-value=), which would show on command lines: put it in ZELMORA_SIGN_PASSWORD_FILE's file" >&2; exit 1; }
+sign_options=(-DZELMORA_SIGN="${ZELMORA_SIGN:-OFF}")
+for setting in PKCS12 PKCS11_MODULE PKCS11_KEY CERT PASSWORD_FILE TIMESTAMP_URL CA; do
+    setting=ZELMORA_SIGN_$setting
+    sign_options+=("-D$setting=${!setting:-}")
+done
+cmake --preset windows "${fresh[@]}" "${qt_options[@]}" "${sign_options[@]}" > /dev/null
 cmake --build --preset windows
 
 step "running the tests under Wine"

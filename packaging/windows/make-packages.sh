@@ -4,13 +4,15 @@
 
 # Makes the two Windows packages from one list of files, so that both hold the same files:
 # the portable zip (one folder) and the installer (NSIS, packaging/windows/zelmora.nsi).
-# Usage: make-packages.sh MANIFEST WORK_DIR FOLDER VERSION VERSION_FULL ZIP SETUP
+# Usage: make-packages.sh MANIFEST WORK_DIR FOLDER VERSION VERSION_FULL ZIP SETUP [SIGNING]
 #   MANIFEST: one line per file, "source<TAB>name in the package<TAB>binary|text"; text
 #   files get Windows line ends, so that every Windows editor shows them as written.
 #   FOLDER: the zip's one top folder. The files' times are the commit's
 #   (SOURCE_DATE_EPOCH), so that a commit gives the same zip whenever it is built.
+#   SIGNING: the build's signing.txt (sign.sh); the installer and its uninstaller are
+#   signed when it says ZELMORA_SIGN=ON, and not otherwise (nor without it).
 set -euo pipefail
-manifest=$1 work=$2 folder=$3 version=$4 version_full=$5 zip_file=$6 setup_file=$7
+manifest=$1 work=$2 folder=$3 version=$4 version_full=$5 zip_file=$6 setup_file=$7 signing=${8:-}
 here=$(cd "$(dirname "$0")" && pwd)
 stage=$work/$folder
 
@@ -68,13 +70,13 @@ nsis_text() { local text=${1//\$/\$\$}; printf '%s' "${text//\//\\}"; }
     echo '!macroend'
 } > "$work/files.nsh"
 
-# Signed when a key is given (sign.sh): the program before both packages take it, the
-# installer and its uninstaller as makensis writes them.
+# The installer and its uninstaller signed as makensis writes them (the program was signed
+# when it was linked).
 sign=()
-if [ -n "${ZELMORA_SIGN_PKCS12:-}${ZELMORA_SIGN_PKCS11_MODULE:-}" ]; then
-    sign=("-DSIGN=bash \"$here/sign.sh\"")
+if [ -n "$signing" ] && grep -qx 'ZELMORA_SIGN=ON' "$signing"; then
+    sign=("-DSIGN=bash \"$here/sign.sh\" \"$(realpath "$signing")\"")
 else
-    echo "Not signed: no ZELMORA_SIGN_PKCS12 or ZELMORA_SIGN_PKCS11_MODULE (packaging/windows/sign.sh)"
+    echo "Not signed: the build is configured with ZELMORA_SIGN=OFF"
 fi
 rm -f "$setup_file"
 makensis -V2 -INPUTCHARSET UTF8 -NOCD "${sign[@]}" \

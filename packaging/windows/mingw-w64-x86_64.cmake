@@ -4,22 +4,22 @@
 # Zelmora's Windows build: the toolchain Qt was built with, and the cross-built Qt itself.
 include(${CMAKE_CURRENT_LIST_DIR}/qt-recipe.cmake)
 
-# tools/windows.sh leaves qt.cmake in its cache once Qt is built: it names the installed
-# Qt (ZELMORA_QT_PREFIX) and the Debian version of the source it came from, so that any
-# fresh build folder of the windows preset finds them.
-if(NOT ZELMORA_QT_PREFIX)
-    if(DEFINED ENV{ZELMORA_CACHE})
-        set(cache "$ENV{ZELMORA_CACHE}")
-    elseif(DEFINED ENV{XDG_CACHE_HOME})
-        set(cache "$ENV{XDG_CACHE_HOME}/zelmora")
-    else()
-        set(cache "$ENV{HOME}/.cache/zelmora")
-    endif()
-    if(EXISTS "${cache}/qt.cmake")
-        include("${cache}/qt.cmake")
-    endif()
+# The build folder's Qt, recorded when it is configured: ZELMORA_QT_PREFIX, a Qt that
+# tools/windows.sh built into its cache (…/qt-<version>-<key>/install; it prints the line
+# that configures a build folder for it), and the Debian version of its source (by default
+# the one in the folder's name).
+if(NOT ZELMORA_QT_PREFIX OR NOT EXISTS "${ZELMORA_QT_PREFIX}/lib/cmake/Qt6/Qt6Config.cmake")
+    message(FATAL_ERROR "No cross-built Qt in ZELMORA_QT_PREFIX (\"${ZELMORA_QT_PREFIX}\"): run "
+        "tools/windows.sh once, which builds one, or configure with the line it prints: "
+        "cmake --preset windows -DZELMORA_QT_PREFIX=<cache>/qt-<version>-<key>/install "
+        "-DZELMORA_QT_DEBIAN_VERSION=<version>")
 endif()
-if(ZELMORA_QT_PREFIX)
-    list(APPEND CMAKE_FIND_ROOT_PATH ${ZELMORA_QT_PREFIX})
-    list(APPEND CMAKE_PREFIX_PATH ${ZELMORA_QT_PREFIX}/lib/cmake)
+if(NOT ZELMORA_QT_DEBIAN_VERSION AND ZELMORA_QT_PREFIX MATCHES "/qt-([^/]+)-[0-9a-f]+/install/?$")
+    set(ZELMORA_QT_DEBIAN_VERSION "${CMAKE_MATCH_1}") # as the cache names the folder
 endif()
+set(ZELMORA_QT_PREFIX "${ZELMORA_QT_PREFIX}" CACHE PATH "The cross-built Qt this build folder links")
+set(ZELMORA_QT_DEBIAN_VERSION "${ZELMORA_QT_DEBIAN_VERSION}" CACHE STRING "The Debian version of its source")
+# Test projects of CMake and Qt read this file too, and find the same Qt.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZELMORA_QT_PREFIX ZELMORA_QT_DEBIAN_VERSION)
+list(APPEND CMAKE_FIND_ROOT_PATH ${ZELMORA_QT_PREFIX})
+list(APPEND CMAKE_PREFIX_PATH ${ZELMORA_QT_PREFIX}/lib/cmake)

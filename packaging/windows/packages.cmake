@@ -11,8 +11,8 @@
 find_program(MAKENSIS makensis REQUIRED)
 find_program(ZIP zip REQUIRED)
 
-# The sources of the exe's parts, named in the notices: Debian's packages. Qt's comes from
-# the toolchain file, which reads what tools/windows.sh wrote when it built Qt.
+# The sources of the exe's parts, named in the notices: Debian's packages. Qt's is the
+# build folder's ZELMORA_QT_DEBIAN_VERSION (the toolchain file's).
 function(zelmora_debian_source_version package variable)
     execute_process(COMMAND dpkg-query -W "-f=\${source:Version}" ${package}
         OUTPUT_VARIABLE version RESULT_VARIABLE failed ERROR_QUIET)
@@ -68,13 +68,28 @@ set(ZELMORA_SETUP ${CMAKE_CURRENT_BINARY_DIR}/${ZELMORA_SETUP_NAME})
 add_custom_command(OUTPUT ${ZELMORA_ZIP} ${ZELMORA_SETUP} ${CMAKE_CURRENT_BINARY_DIR}/SHA256SUMS
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/make-packages.sh ${CMAKE_CURRENT_BINARY_DIR}/package-files.txt
             ${CMAKE_CURRENT_BINARY_DIR}/package ${ZELMORA_PACKAGE_FOLDER} ${ZELMORA_VERSION}
-            ${ZELMORA_VERSION_FULL} ${ZELMORA_ZIP} ${ZELMORA_SETUP}
+            ${ZELMORA_VERSION_FULL} ${ZELMORA_ZIP} ${ZELMORA_SETUP} ${ZELMORA_SIGN_STAMP}
     # A user checks a download against these (written after signing).
     COMMAND bash -c "sha256sum zelmora.exe ${ZELMORA_SETUP_NAME} ${ZELMORA_ZIP_NAME} > SHA256SUMS"
     DEPENDS ${package_sources} ${CMAKE_CURRENT_BINARY_DIR}/package-files.txt
             ${CMAKE_CURRENT_LIST_DIR}/make-packages.sh ${CMAKE_CURRENT_LIST_DIR}/zelmora.nsi
-            ${CMAKE_CURRENT_LIST_DIR}/sign.sh
+            ${ZELMORA_SIGN_SCRIPT} ${ZELMORA_SIGN_STAMP}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     COMMENT "Making the Windows installer and the portable zip"
     VERBATIM)
-add_custom_target(zelmora_packages ALL DEPENDS ${ZELMORA_ZIP} ${ZELMORA_SETUP})
+set(packages ${ZELMORA_ZIP} ${ZELMORA_SETUP})
+if(ZELMORA_SIGN)
+    # The build ends with every program it ships verified against the signer's CA: the
+    # program, the one in the packages and the installer (sign.sh verified the uninstaller
+    # as it signed it). An unsigned one fails the build, now and at the next one.
+    add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/signatures-verified
+        COMMAND bash ${ZELMORA_SIGN_SCRIPT} ${ZELMORA_SIGN_STAMP} --verify $<TARGET_FILE:zelmora>
+                package/${ZELMORA_PACKAGE_FOLDER}/zelmora.exe ${ZELMORA_SETUP}
+        COMMAND ${CMAKE_COMMAND} -E touch signatures-verified
+        DEPENDS ${packages} zelmora ${ZELMORA_SIGN_STAMP} ${ZELMORA_SIGN_CA} ${ZELMORA_SIGN_SCRIPT}
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+        COMMENT "Verifying the signatures against ${ZELMORA_SIGN_CA}"
+        VERBATIM)
+    list(APPEND packages ${CMAKE_CURRENT_BINARY_DIR}/signatures-verified)
+endif()
+add_custom_target(zelmora_packages ALL DEPENDS ${packages})
