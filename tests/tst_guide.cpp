@@ -11,6 +11,7 @@
 #include "zelmora/version.h"
 
 #include <QFile>
+#include <QtMath>
 #include <QRegularExpression>
 #include <QTest>
 

@@ -98,6 +98,9 @@ VIAddVersionKey /LANG=1049 "LegalCopyright" "© 2026 Zelmora developers. GPL-3.0
 !insertmacro MUI_UNPAGE_INSTFILES
 
 !insertmacro MUI_LANGUAGE "Russian"
+; NSIS's own box for a file it cannot write names its buttons, which Windows labels in
+; its own language: say what to do instead.
+LangString ^FileError_NoIgnore ${LANG_RUSSIAN} "Не удалось записать файл$\r$\n$0.$\r$\n$\r$\nПроверьте, что на диске есть место и в эту папку можно писать, и повторите попытку. Если отказаться, установка прервётся, ничего не изменив."
 
 ; Windows' error code $3 in words, into $4.
 Function ErrorText
@@ -214,19 +217,29 @@ Function CheckReplaced
         Call WaitFree
         !insertmacro StopAt $0
     ${EndIf}
+    ClearErrors
     Push ""
 FunctionEnd
-; The file moves to its place in the install folder.
+; The file moves to its place in the install folder; when it cannot, the user may close
+; what holds it and retry (Cancel, and always in a silent run, stops).
 Function MoveIn
     StrLen $0 $Stage
     StrCpy $5 $R9 "" $0
     StrCpy $6 $R8 "" $0
     CreateDirectory "$Target$6"
-    System::Call 'kernel32::MoveFileExW(w R9, w "$Target$5", i 1) i .r1 ?e' ; MOVEFILE_REPLACE_EXISTING
-    Pop $3
-    ${If} $1 <> 0
-        StrCpy $3 0
-    ${EndIf}
+    ${Do}
+        System::Call 'kernel32::MoveFileExW(w R9, w "$Target$5", i 1) i .r1 ?e' ; MOVEFILE_REPLACE_EXISTING
+        Pop $3
+        ${If} $1 <> 0
+            StrCpy $3 0
+            ${Break}
+        ${EndIf}
+        StrCpy $0 "$Target$5"
+        Call ErrorText
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Файл$\r$\n$0$\r$\nнельзя записать: $4.$\r$\n$\r$\nЗакройте программу, в которой он открыт, и повторите попытку." /SD IDCANCEL IDRETRY retry
+            ${Break}
+        retry:
+    ${Loop}
     !insertmacro StopAt "$Target$5"
     ClearErrors
     Push ""
@@ -270,9 +283,13 @@ Section "Zelmora" SectionProgram
         Call FileFailed
     ${EndIf}
     StrCpy $R0 ""
-    SetDetailsPrint none ; not Locate's own English lines
+    ClearErrors
     ${Locate} "$Stage" "/L=F" CheckReplaced
-    SetDetailsPrint both
+    ${If} ${Errors} ; the staged files could not be listed: nothing is known to be free
+        StrCpy $0 "$Stage"
+        StrCpy $3 0
+        Call FileFailed
+    ${EndIf}
     ${If} $R0 != "" ; Cancel (a silent run's too): the box has said why
         Call RemoveStage
         SetErrorLevel ${EXIT_FILE}
@@ -303,13 +320,21 @@ Section "Zelmora" SectionProgram
         Delete "$Old\uninstall.exe"
         RMDir "$Old"
     ${EndIf}
-    SetDetailsPrint none
+    StrCpy $R0 ""
+    ClearErrors
     ${Locate} "$Stage" "/L=F" MoveIn
-    SetDetailsPrint both
-    ${If} $R0 != ""
+    ${If} ${Errors}
+        StrCpy $R0 "$Stage"
+        StrCpy $R1 0
+    ${EndIf}
+    ${If} $R0 != "" ; the earlier install is gone by now: say so, and how to finish
         StrCpy $0 $R0
         StrCpy $3 $R1
-        Call FileFailed
+        Call ErrorText
+        Call RemoveStage
+        SetErrorLevel ${EXIT_FILE}
+        MessageBox MB_ICONSTOP "Не удалось записать файл$\r$\n$0:$\r$\n$4.$\r$\n$\r$\nПрежняя установка уже удалена, новая установлена не полностью. Закройте программу, в которой открыт этот файл, и запустите установку ещё раз." /SD IDOK
+        Quit
     ${EndIf}
     RMDir /r "$Stage" ; its empty folders
     StrCpy $Stage ""

@@ -282,7 +282,8 @@ file_error)
     # The guide of the older build held open without sharing, as a browser may.
     wine "$old_setup" /S
     bash "$here/wine-run.sh" "$hold" "$default_win\\doc\\guide.ru.html" > "$work/held" &
-    until grep -q held "$work/held"; do sleep 0.25; done
+    for ((i = 0; i < 120; i++)); do grep -q held "$work/held" && break; sleep 0.25; done
+    grep -q held "$work/held" || fail "hold_file did not hold the guide"
     same "$(status "$setup" /S)" 7 "an upgrade with a file held open: exit code"
     $wineserver -k
     $wineserver -w
