@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 Zelmora developers
 
-# tools/debian13.sh never touches the host: killed with SIGKILL while its command runs in
-# the root, it leaves no mount and no process; told to make a new root while a folder is
-# bound under an old one, it refuses, naming the mount, and the folder's files survive.
+# tools/debian13.sh never touches the host: it ends at once on SIGTERM; killed with SIGKILL
+# while its command runs in the root, it leaves no mount and no process; told to make a new
+# root while a folder is bound under an old one, it refuses, naming the mount, and the
+# folder's files survive.
 # Runs on a tiny root of this system's bash, in a mount namespace and a tmpfs of its own.
 # Needs root (skipped otherwise). Usage: debian13.sh SOURCE-FOLDER
 set -euo pipefail
@@ -16,9 +17,13 @@ export ZELMORA_CACHE=$cache PATH=$cache/stub:$PATH # no real mmdebstrap ever run
 install -D /bin/false "$cache/stub/mmdebstrap" && root=$(bash "$1/tools/debian13.sh" --print-root)
 for file in $(command -v bash env sleep) $(ldd $(command -v bash env sleep) | grep -o '/[^ :]*'); do install -D "$file" "$root$file"; done
 mkdir "$root/proc" "$root/dev" "$root/tmp" && touch "$root/.complete"
+bash "$1/tools/debian13.sh" bash -c 'echo running; exec sleep 600' > "$cache/out-term" &
+until grep -q running "$cache/out-term"; do sleep 0.1; done
+kill -TERM $! && timeout 5 tail --pid=$! -f /dev/null || { echo "SIGTERM did not end the run"; exit 1; }
 bash "$1/tools/debian13.sh" bash -c 'echo running; exec sleep 600' > "$cache/out" &
 until grep -q running "$cache/out"; do sleep 0.1; done
 kill -KILL $!
+# Its mounts are in its own namespace, unseen by findmnt: only /proc/*/root shows one alive.
 for ((i = 0; i < 20; i++)); do
     left=$(findmnt --list --noheadings --output TARGET | grep -F "$root" || true)
     left+=$(find /proc/[0-9]*/root -maxdepth 0 -lname "$root*" -printf ' %p' 2> /dev/null || true)

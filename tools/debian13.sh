@@ -51,8 +51,19 @@ if [ "${ZELMORA_IN_NAMESPACE-}" != 1 ] || [ $$ != 1 ]; then
     sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     mkdir -p "$cache"
-    exec "${sudo[@]}" env ZELMORA_IN_NAMESPACE=1 ZELMORA_CACHE="$cache" \
-        unshare --mount --pid --fork --kill-child --propagation private bash "$top/tools/debian13.sh" "$@"
+    # Not exec'd: unshare blocks INT and TERM while it waits, so a signal is taken here and
+    # answered with SIGKILL, which --kill-child passes on to the whole namespace. setpriv
+    # comes after sudo (a setuid program clears the parent-death signal): if this shell is
+    # killed with SIGKILL, unshare gets SIGKILL too (with sudo: once sudo ends).
+    "${sudo[@]}" setpriv --pdeathsig KILL -- env ZELMORA_IN_NAMESPACE=1 ZELMORA_CACHE="$cache" \
+        unshare --mount --pid --fork --kill-child --propagation private \
+        bash "$top/tools/debian13.sh" "$@" 0<&0 &
+    child=$!
+    trap 'set +e; kill -KILL $child 2> /dev/null || "${sudo[@]}" kill -KILL $child; wait $child; exit 130' \
+        INT TERM HUP
+    status=0
+    wait $child || status=$?
+    exit $status
 fi
 # From here on: root, process 1 of a PID namespace, in a private mount namespace. Process 1
 # ignores the signals it has no handler for; its exit ends every other process in it.
@@ -67,17 +78,19 @@ fi
 # Refuses (before deleting anything) while anything is mounted at or under FOLDER...:
 # deleting would go into the mount.
 refuse_mounted() {
-    local folder target
+    local folder target mounts
+    mounts=$(findmnt --raw --noheadings --output TARGET) || return 1
     for folder; do
         [ -e "$folder" ] || continue
         folder=$(realpath "$folder")
         while read -r target; do
+            printf -v target %b "$target" # --raw writes a space, a backslash... as \x20, \x5c...
             case $target in
             "$folder" | "$folder"/*)
                 echo "refusing to delete $folder: $target is mounted there (unmount it first)" >&2
                 return 1 ;;
             esac
-        done < <(findmnt --list --noheadings --output TARGET)
+        done <<< "$mounts"
     done
 }
 
@@ -90,7 +103,8 @@ if [ ! -f "$root/.complete" ]; then
         apt-get update -q
         DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends mmdebstrap
     fi
-    mmdebstrap "${options[@]}" trixie "$root" "${sources[@]}"
+    mmdebstrap "${options[@]}" trixie "$root" "${sources[@]}" &
+    wait $!
     touch "$root/.complete"
 fi
 
@@ -150,10 +164,11 @@ if [ ! -f "$deb" ] || [ "$(dpkg-deb -f "$deb" Version)" != "$version" ]; then
     echo "(building it with tools/package.sh)"
     owner=$(stat -c %U "$top")
     if [ "$owner" = root ]; then
-        bash tools/package.sh > /dev/null 9>&-
+        bash tools/package.sh > /dev/null 9>&- &
     else
-        runuser -u "$owner" -- bash tools/package.sh > /dev/null 9>&-
+        runuser -u "$owner" -- bash tools/package.sh > /dev/null 9>&- &
     fi
+    wait $!
 fi
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || { echo "$deb is not version $version"; exit 1; }
 cp "$deb" "$merged/tmp/zelmora.deb"
