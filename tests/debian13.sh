@@ -2,12 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 Zelmora developers
 
-# tools/debian13.sh never touches the host: it ends at once on SIGTERM; killed with SIGKILL
-# while its command runs in the root, it leaves no mount and no process; told to make a new
-# root while a folder is bound under an old one, it refuses, naming the mount, and the
-# folder's files survive.
-# Runs on a tiny root of this system's bash, in a mount namespace and a tmpfs of its own.
-# Needs root (skipped otherwise). Usage: debian13.sh SOURCE-FOLDER
+# tools/debian13.sh never touches the host: SIGTERM ends it at once; SIGKILL while its command
+# runs in the root leaves no mount and no process; a new root over a folder bound under an old
+# one is refused, naming the mount, and the folder's files survive. On a tiny root of this
+# system's bash, in a namespace and tmpfs of its own; needs root. Usage: debian13.sh SOURCE-FOLDER
 set -euo pipefail
 [ "$(id -u)" = 0 ] || exit 77
 [ "${OWN_NAMESPACE-}" = 1 ] || exec env OWN_NAMESPACE=1 unshare --mount --propagation private bash "$0" "$@"
