@@ -24,9 +24,11 @@ top=$PWD
 
 # What building and testing need (tools/setup.sh's list), the locales and virtual display
 # the tests use, the desktop styles and the settings tool the form is checked under, and
-# mount, with which the tests run this script inside the root too.
+# mount, with which the tests run this script inside the root too; Emscripten and Ninja for
+# the browser build (tools/web.sh).
 packages=(
     g++ make cmake pkg-config qt6-base-dev libgl-dev libbenchmark-dev
+    emscripten ninja-build
     fonts-dejavu-core fonts-liberation desktop-file-utils appstream
     dpkg-dev file lintian man-db cmark-gfm python3 fakeroot
     qt6-qpa-plugins locales xvfb xauth x11-utils
@@ -41,6 +43,9 @@ cache=${ZELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zelmora}
 key=$(printf '%s\n' "${options[@]}" trixie "${sources[@]}" | sha256sum | cut -c1-12)
 root=$cache/debian13-$key
 build=$root.build # the root's build folder, /var/zelmora-build in it
+# What the builds in the root keep from run to run whatever root they run in (the Qt built
+# for the browser, say), /var/zelmora-cache in it; never deleted by this script.
+kept=$cache/debian13.cache
 run=$root.run     # a tmpfs holding the overlay the run sees, while it runs
 
 if [ "${1-}" = --print-root ]; then
@@ -119,7 +124,7 @@ cleanup() {
     rmdir "$run" 2> /dev/null
 }
 trap cleanup EXIT
-mkdir -p "$run" "$build"
+mkdir -p "$run" "$build" "$kept"
 mount -t tmpfs -o mode=755,size=4G tmpfs "$run"
 mkdir "$run/upper" "$run/work" "$merged"
 mount -t overlay overlay -o "lowerdir=$root,upperdir=$run/upper,workdir=$run/work" "$merged"
@@ -136,10 +141,11 @@ mount -t devpts -o newinstance,ptmxmode=0666,mode=620 devpts "$merged/dev/pts"
 ln -s pts/ptmx "$merged/dev/ptmx"
 ln -s /proc/self/fd "$merged/dev/fd"
 mount -t tmpfs -o mode=1777,nosuid,nodev tmpfs "$merged/dev/shm"
-mkdir -p "$merged/src" "$merged/var/zelmora-build"
+mkdir -p "$merged/src" "$merged/var/zelmora-build" "$merged/var/zelmora-cache"
 mount --bind "$top" "$merged/src"
 mount -o remount,bind,ro "$merged/src"
 mount --bind "$build" "$merged/var/zelmora-build"
+mount --bind "$kept" "$merged/var/zelmora-cache"
 
 # Runs in the root; waits in the background so that a signal is handled at once.
 in_root() {
