@@ -14,7 +14,9 @@
 #     A run sees it through an overlay on a tmpfs, so nothing a run does (installing the
 #     .deb, say) stays in it; the build folder is kept beside it.
 #   - The clone is mounted read-only at /src; /dev has only the nodes the tests need.
-#   - A root is deleted only while nothing is mounted under it; one run at a time.
+#   - A root is deleted only while nothing is mounted under it and no run uses it; runs
+#     may go on at once, each in an overlay of its own (the build and the suite: one at
+#     a time).
 # Usage: debian13.sh [COMMAND...]  (default: the build and the suite, then the .deb;
 #        with a command, runs that in the root instead, from /src)
 #        debian13.sh --print-root    (prints the folder of the root this script uses)
@@ -24,11 +26,14 @@ top=$PWD
 
 # What building and testing need (tools/setup.sh's list), the locales and virtual display
 # the tests use, the desktop styles and the settings tool the form is checked under, and
-# mount, with which the tests run this script inside the root too; Emscripten and Ninja for
-# the browser build (tools/web.sh).
+# mount, with which the tests run this script inside the root too. The cross builds: for the
+# browser, Emscripten and Ninja (tools/web.sh); for Windows, MinGW-w64, NSIS, the signing
+# tools and Wine with what its tests use (tools/windows.sh).
 packages=(
     g++ make cmake pkg-config qt6-base-dev libgl-dev libbenchmark-dev
     emscripten ninja-build
+    g++-mingw-w64-x86-64-posix nsis zip unzip osslsigncode openssl softhsm2 libengine-pkcs11-openssl
+    wine64 fonts-wine imagemagick xdotool
     fonts-dejavu-core fonts-liberation desktop-file-utils appstream
     dpkg-dev file lintian man-db cmark-gfm python3 fakeroot
     qt6-qpa-plugins locales xvfb xauth x11-utils
@@ -46,7 +51,6 @@ build=$root.build # the root's build folder, /var/zelmora-build in it
 # What the builds in the root keep from run to run whatever root they run in (the Qt built
 # for the browser, say), /var/zelmora-cache in it; never deleted by this script.
 kept=$cache/debian13.cache
-run=$root.run     # a tmpfs holding the overlay the run sees, while it runs
 
 if [ "${1-}" = --print-root ]; then
     echo "$root"
@@ -74,11 +78,12 @@ fi
 # ignores the signals it has no handler for; its exit ends every other process in it.
 trap 'exit 130' INT TERM HUP
 
+# Runs share the root and hold this lock shared, each in an overlay of its own; a run that
+# makes the root (removing any other) holds it alone. lock [--shared]
 exec 9>> "$cache/debian13.lock"
-if ! flock --nonblock 9; then
-    echo "== waiting for the other run of debian13.sh to end"
-    flock 9
-fi
+lock() {
+    flock --nonblock "$@" 9 || { echo "== waiting for the other runs of debian13.sh to end"; flock "$@" 9; }
+}
 
 # Refuses (before deleting anything) while anything is mounted at or under FOLDER...:
 # deleting would go into the mount.
@@ -99,33 +104,42 @@ refuse_mounted() {
     done
 }
 
-if [ ! -f "$root/.complete" ]; then
-    echo "== making the Debian 13 root in $root"
-    shopt -s nullglob
-    refuse_mounted "$cache"/debian13-*
-    rm -rf "$cache"/debian13-*
-    if ! dpkg-query -W -f='${Status}' mmdebstrap 2>/dev/null | grep -q "ok installed"; then
-        apt-get update -q
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends mmdebstrap
+lock --shared
+# (Taking the lock alone lets go of it first: the root is looked at again each time.)
+while [ ! -f "$root/.complete" ]; do
+    lock
+    if [ ! -f "$root/.complete" ]; then
+        echo "== making the Debian 13 root in $root"
+        shopt -s nullglob
+        refuse_mounted "$cache"/debian13-*
+        rm -rf "$cache"/debian13-*
+        if ! dpkg-query -W -f='${Status}' mmdebstrap 2>/dev/null | grep -q "ok installed"; then
+            apt-get update -q
+            DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends mmdebstrap
+        fi
+        mmdebstrap "${options[@]}" trixie "$root" "${sources[@]}" &
+        wait $!
+        touch "$root/.complete"
     fi
-    mmdebstrap "${options[@]}" trixie "$root" "${sources[@]}" &
-    wait $!
-    touch "$root/.complete"
-fi
+    lock --shared
+done
 
-merged=$run/root
 # Stops whatever still runs in the root (an X server winding down, say), then unmounts.
 # Each step on its own: a failing one must not skip the rest.
 cleanup() {
     set +e
     [ $$ = 1 ] && kill -KILL -1 2> /dev/null # every other process of this PID namespace
     sleep 0.2
-    umount --recursive "$run" 2> /dev/null || umount --recursive --lazy "$run"
-    rmdir "$run" 2> /dev/null
+    if [ -n "${run-}" ]; then
+        umount --recursive "$run" 2> /dev/null || umount --recursive --lazy "$run"
+        rmdir "$run" 2> /dev/null
+    fi
 }
 trap cleanup EXIT
-mkdir -p "$run" "$build" "$kept"
-mount -t tmpfs -o mode=755,size=4G tmpfs "$run"
+mkdir -p "$build" "$kept"
+run=$(mktemp -d "$root.run.XXXXXX")
+mount -t tmpfs -o mode=755,size=4G tmpfs "$run" # holds the overlay this run sees
+merged=$run/root
 mkdir "$run/upper" "$run/work" "$merged"
 mount -t overlay overlay -o "lowerdir=$root,upperdir=$run/upper,workdir=$run/work" "$merged"
 mount -t proc proc "$merged/proc"
@@ -158,6 +172,8 @@ if (($#)); then
     exit
 fi
 
+exec 8>> "$cache/debian13.build.lock" # the root's build folder: one run at a time
+flock --nonblock 8 || { echo "== waiting for the other run that builds in $build"; flock 8; }
 echo "== building Zelmora on Debian 13 ($(chroot "$merged" dpkg-query -W -f='Qt ${Version}' qt6-base-dev))"
 in_root bash -c 'cd /src && cmake --preset debian13 > /dev/null && cmake --build --preset debian13 && ctest --preset debian13'
 

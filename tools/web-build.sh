@@ -17,6 +17,9 @@ cd /src
 
 step() { printf '\n== %s\n' "$*"; }
 cache=/var/zelmora-cache
+# One browser build at a time (runs in the root may go on at once): it owns the folders below.
+exec 8>> "$cache/web.lock"
+flock --nonblock 8 || { echo "== waiting for the other browser build to end"; flock 8; }
 recipe=packaging/web/qt-recipe.cmake
 qt_debian_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 toolchain_packages=(emscripten clang-19 lld-19 llvm-19 binaryen nodejs)
@@ -98,7 +101,7 @@ else
 fi
 touch "$qt_dir" # used last
 # The Qt builds of other keys: the one used last before this one is kept, older ones removed
-# (one run in the root at a time: no other run uses them).
+# (no other build uses them while this one holds the lock).
 ls -dt "$cache"/qt-wasm-*/ 2> /dev/null | tail -n +3 | while IFS= read -r other; do
     echo "removing the Qt for WebAssembly used before the last two: $other"
     rm -rf "$other"
