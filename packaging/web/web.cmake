@@ -6,15 +6,15 @@
 # folder), made by the zelmora_site target.
 set(ZELMORA_WEB_SITE_DIR ${CMAKE_CURRENT_BINARY_DIR}/site CACHE PATH "Where the zelmora_site target puts the site")
 
-# Qt is static and links no plugin by itself: the browser platform and the JPEG format (the
-# splash) are linked in.
-qt_import_plugins(zelmora INCLUDE Qt6::QWasmIntegrationPlugin Qt6::QJpegPlugin)
+# Qt is static and links no plugin by itself: the browser platform and the JPEG and ICO
+# formats (the splash, the window's icon) are linked in.
+qt_import_plugins(zelmora INCLUDE Qt6::QWasmIntegrationPlugin Qt6::QJpegPlugin Qt6::QICOPlugin)
 
 # Modal message boxes wait in exec(), which in a browser needs asyncify. The pictures the
 # program loads from its working folder are preloaded into the in-memory file system by
 # the loader, at the same paths, from one file (zelmora.data).
 file(GLOB web_pictures CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}
-    ${PROJECT_SOURCE_DIR}/img/*.png ${PROJECT_SOURCE_DIR}/splash*.jpg)
+    ${PROJECT_SOURCE_DIR}/img/*.png ${PROJECT_SOURCE_DIR}/splash*.jpg ${PROJECT_SOURCE_DIR}/Zelmora.ico)
 list(SORT web_pictures)
 set(web_preload)
 foreach(picture ${web_pictures})
