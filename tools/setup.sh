@@ -13,7 +13,7 @@ packages=(
     fonts-dejavu-core fonts-liberation
     desktop-file-utils appstream
     dpkg-dev file lintian man-db
-    cmark-gfm python3
+    cmark-gfm python3 ccache
 )
 
 missing=()
