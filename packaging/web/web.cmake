@@ -28,7 +28,7 @@ set_property(TARGET zelmora APPEND PROPERTY LINK_DEPENDS ${web_pictures})
 # program; a favicon from the icon; the licences of what the site ships; the user's guide.
 set(ZELMORA_VERSION_FULL ${PROJECT_VERSION})
 configure_file(${CMAKE_CURRENT_LIST_DIR}/index.html.in index.html @ONLY)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in THIRD-PARTY.txt @ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/third-party.cmake)
 set(web_build_files
     ${CMAKE_CURRENT_BINARY_DIR}/index.html ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.txt)
 set(web_output_files zelmora.js zelmora.wasm zelmora.data qtloader.js)
