@@ -13,7 +13,7 @@ set(ZELMORA_QT_CONFIGURE
     -no-feature-thread -no-dbus -no-icu
     # Modules the program does not use.
     -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-xml
-    -no-feature-concurrent -no-feature-testlib
+    -no-feature-concurrent -no-feature-testlib -no-feature-process
     # What would be linked in though the program never shows it: style sheets (the program
     # sets none; every widget's style would go through their code), and widgets Qt's styles
     # and dialogs refer to.
