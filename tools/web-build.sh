@@ -100,12 +100,16 @@ else
     touch "$qt_install/.complete"
 fi
 touch "$qt_dir" # used last
-# The Qt builds of other keys: the one used last before this one is kept, older ones removed
-# (no other build uses them while this one holds the lock).
-ls -dt "$cache"/qt-wasm-*/ 2> /dev/null | tail -n +3 | while IFS= read -r other; do
+# The Qt builds of other keys: the one used last before this one is kept, every other one
+# (an unfinished one too) removed; no other build uses them while this one holds the lock.
+kept=
+while IFS= read -r other; do
+    other=${other%/}
+    [ "$other" != "$qt_dir" ] || continue
+    if [ -z "$kept" ] && [ -f "$other/install/.complete" ]; then kept=$other; continue; fi
     echo "removing the Qt for WebAssembly used before the last two: $other"
     rm -rf "$other"
-done
+done < <(ls -dt "$cache"/qt-wasm-*/ 2> /dev/null)
 
 step "building Zelmora for WebAssembly"
 build=$cache/web/build
