@@ -16,8 +16,8 @@ set(ZELMORA_QT_CONFIGURE
     -no-feature-concurrent -no-feature-testlib -no-feature-process
     # What would be linked in though the program never shows it: style sheets (the program
     # sets none; every widget's style would go through their code), and widgets Qt's styles
-    # and dialogs refer to.
-    -no-feature-style-stylesheet -no-feature-style-windows
+    # and dialogs refer to. (The Windows style stays: QApplication's code needs its header.)
+    -no-feature-style-stylesheet
     -no-feature-calendarwidget -no-feature-datetimeedit -no-feature-mdiarea -no-feature-dial
     -no-feature-lcdnumber -no-feature-colordialog -no-feature-fontdialog -no-feature-filedialog
     -no-feature-wizard -no-feature-undoview -no-feature-columnview -no-feature-fontcombobox
