@@ -3,6 +3,7 @@
 
 #include "design/numbers.h"
 
+#include <QByteArrayView>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -47,8 +48,16 @@ bool readPlainDecimal(const QString &text, double *value)
         digits[i] = char(c);
     }
     const char *first = digits[0] == '+' ? digits + 1 : digits;
+#ifdef __cpp_lib_to_chars
     const auto [last, error] = std::from_chars(first, digits + length, *value);
     return error == std::errc() && last == digits + length;
+#else
+    // A C++ library without from_chars for floating point (the browser build's): Qt's
+    // reader, correctly rounded too, of the same characters.
+    bool ok = false;
+    *value = QByteArrayView(first, digits + length).toDouble(&ok);
+    return ok;
+#endif
 }
 
 bool readWith(const QLocale &locale, const QString &text, double *value)

@@ -18,7 +18,8 @@ file(GLOB web_pictures CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}
 list(SORT web_pictures)
 set(web_preload)
 foreach(picture ${web_pictures})
-    list(APPEND web_preload "SHELL:--preload-file ${PROJECT_SOURCE_DIR}/${picture}@/${picture}")
+    string(REPLACE "@" "@@" path ${picture}) # a single @ parts the file from its place
+    list(APPEND web_preload "SHELL:--preload-file ${PROJECT_SOURCE_DIR}/${path}@/${path}")
 endforeach()
 target_link_options(zelmora PRIVATE -sASYNCIFY -Os ${web_preload})
 list(TRANSFORM web_pictures PREPEND ${PROJECT_SOURCE_DIR}/)
