@@ -22,6 +22,7 @@
 #include <emscripten/eventloop.h>
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -90,7 +91,8 @@ int runZelmora(int argc, char **argv)
     new AfterFirstPaint(&splash, [&] {
         stopwatch.start();
         window = std::make_unique<Zelmora3>();
-        QTimer::singleShot(std::max<qint64>(0, 500 - stopwatch.elapsed()), &splash, [&] {
+        const qint64 left = std::max<qint64>(0, 500 - stopwatch.elapsed());
+        QTimer::singleShot(std::chrono::milliseconds(left), &splash, [&] {
             window->show();
             splash.finish(window.get());
         });
