@@ -7,6 +7,10 @@
 #include <QPalette>
 #include <QStyle>
 
+#ifdef Q_OS_WASM
+#include <QFontDatabase>
+#endif
+
 QFont formFont()
 {
 #ifdef Q_OS_WIN
@@ -17,6 +21,16 @@ QFont formFont()
     font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
+
+#ifdef Q_OS_WASM
+void addFormFonts()
+{
+    // A face that did not load leaves Qt's own font in its place, as a missing picture
+    // leaves its place empty.
+    QFontDatabase::addApplicationFont(QStringLiteral("/fonts/LiberationSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral("/fonts/LiberationSans-Bold.ttf"));
+}
+#endif
 
 void useFormStyle()
 {

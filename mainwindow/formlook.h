@@ -12,6 +12,14 @@
 // widens a caption past its place.
 QFont formFont();
 
+#ifdef Q_OS_WASM
+// A browser has no desktop fonts: the program brings the faces of formFont() the form
+// uses, regular and bold (the windings table's header marks the current cell's column in
+// bold), which the page preloads into the in-memory file system under /fonts. Call before
+// the form's font is set.
+void addFormFonts();
+#endif
+
 // The style the form's fixed geometry was drawn for, where the desktop's own could break
 // it: Fusion on Linux, with the desktop's colours kept. Windows keeps its native style.
 void useFormStyle();

@@ -15,6 +15,51 @@
 #include <QSplashScreen>
 #include <QThread>
 
+#ifdef Q_OS_WASM
+#include <QTimer>
+
+#include <emscripten/emscripten.h>
+#include <emscripten/eventloop.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Calls a function from the event loop after a widget's first paint. In a browser a window
+// is painted in an animation frame and put on the page in the same frame, so the call comes
+// once the browser has shown the widget.
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QWidget *widget, std::function<void()> then)
+        : QObject(widget), then(std::move(then))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, [this] {
+                then();
+                deleteLater();
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then;
+};
+
+} // namespace
+#endif
+
 int runZelmora(int argc, char **argv)
 {
     if (const std::optional<QString> first = firstArgument(argc, argv))
@@ -29,9 +74,39 @@ int runZelmora(int argc, char **argv)
         useFormStyle();
     // The launcher's id, so that a taskbar matches the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zelmora"));
+#ifdef Q_OS_WASM
+    addFormFonts();
+#endif
     QApplication::setFont(formFont());
     QSplashScreen splash(loadPicture(QStringLiteral("splash.jpg"), application.devicePixelRatio()));
     splash.show();
+#ifdef Q_OS_WASM
+    // A browser draws the page only between the program's turns, and the page's one thread
+    // must not sleep. exec() hands control to the browser, which draws the splash; once it
+    // is on the page the window is built, and a timer shows it when the splash has been up
+    // for half a second. exec() never returns here: what this function holds stays for the
+    // page's life.
+    QElapsedTimer stopwatch;
+    std::unique_ptr<Zelmora3> window;
+    new AfterFirstPaint(&splash, [&] {
+        stopwatch.start();
+        window = std::make_unique<Zelmora3>();
+        const qint64 left = std::max<qint64>(0, 500 - stopwatch.elapsed());
+        QTimer::singleShot(std::chrono::milliseconds(left), &splash, [&] {
+            window->show();
+            splash.finish(window.get());
+        });
+    });
+    // Nor does exec() return when the last window has closed. The runtime, which nothing
+    // else holds alive between the browser's events, lives until the program quits and is
+    // then ended, which tells the page (its loader's onExit). Queued, so that it comes once
+    // the quit is over, outside any nested event loop. The program quits only when its
+    // last window has closed, with the code 0.
+    emscripten_runtime_keepalive_push();
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &application,
+                     [] { emscripten_force_exit(0); }, Qt::QueuedConnection);
+    return application.exec();
+#else
     application.processEvents(); // let the splash paint once before the window is built
 
     QElapsedTimer stopwatch;
@@ -45,4 +120,5 @@ int runZelmora(int argc, char **argv)
     window.show();
     splash.finish(&window);
     return application.exec();
+#endif
 }
