@@ -88,7 +88,7 @@ int runZelmora(int argc, char **argv)
     // page's life.
     QElapsedTimer stopwatch;
     std::unique_ptr<Zelmora3> window;
-    new AfterFirstPaint(&splash, [&] {
+    const auto buildWindow = [&] {
         stopwatch.start();
         window = std::make_unique<Zelmora3>();
         const qint64 left = std::max<qint64>(0, 500 - stopwatch.elapsed());
@@ -96,7 +96,12 @@ int runZelmora(int argc, char **argv)
             window->show();
             splash.finish(window.get());
         });
-    });
+    };
+    // Without its picture the splash is empty and has nothing to paint.
+    if (splash.pixmap().isNull())
+        QMetaObject::invokeMethod(&splash, buildWindow, Qt::QueuedConnection);
+    else
+        new AfterFirstPaint(&splash, buildWindow);
     // Nor does exec() return when the last window has closed. The runtime, which nothing
     // else holds alive between the browser's events, lives until the program quits and is
     // then ended, which tells the page (its loader's onExit). Queued, so that it comes once
