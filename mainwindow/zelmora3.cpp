@@ -16,6 +16,8 @@
 #include "ui_zelmora3.h"
 #include "zelmora/version.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
@@ -33,6 +35,41 @@ void setCell(QTableWidget *table, int row, int column, const QString &text)
 {
     table->setItem(row, column, new QTableWidgetItem(text));
 }
+
+#ifdef Q_OS_WASM
+// In a browser typed characters reach the focused widget as input-method text, not with
+// their key presses. The table opens a cell's editor on such text, as on a key press, but
+// drops the text, so that "12" typed over a cell became "2". Here the table gets the text
+// as the key presses it stands for: the first opens the editor and is typed into it.
+class TypedOverCell : public QObject
+{
+public:
+    explicit TypedOverCell(QTableWidget *table) : QObject(table), table(table)
+    {
+        table->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != table || event->type() != QEvent::InputMethod)
+            return false;
+        const auto *input = static_cast<QInputMethodEvent *>(event);
+        if (input->commitString().isEmpty() || !input->preeditString().isEmpty()
+            || input->replacementLength() != 0)
+            return false;
+        for (const QChar c : input->commitString()) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : table,
+                                        &press);
+        }
+        event->accept();
+        return true;
+    }
+
+private:
+    QTableWidget *table;
+};
+#endif
 
 } // namespace
 
@@ -52,6 +89,9 @@ Zelmora3::Zelmora3(QWidget *parent) : QMainWindow(parent), ui(new Ui::Zelmora3)
     // Keyboard users get out of the windings table and the log with Tab as from any field.
     letTabLeaveTable(ui->tableWidget);
     ui->textEdit->setTabChangesFocus(true);
+#ifdef Q_OS_WASM
+    new TypedOverCell(ui->tableWidget);
+#endif
     nameForAssistiveTech();
 }
 
