@@ -41,3 +41,4 @@ done | awk '{ print; raw += $1; gz += $2 } END { printf "%10d %10d  in all (byte
 printf '\n== the browser tests\n'
 # Debian's python3 (the one with python3-selenium), whatever python3 comes first on PATH.
 /usr/bin/python3 tests/web/smoke.py build/web build/web-test
+/usr/bin/python3 tests/web/parity.py build/web docs/guide.ru.md build/web-test

@@ -23,14 +23,14 @@ def chromium(scale=1):
     return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
 
 # Qt draws each window into a canvas inside shadow roots: the largest, its size and colours.
-DRAWN = '''const found = [], seek = (root) => root.querySelectorAll('*').forEach((e) => {
+CANVAS = """const found = [], seek = (root) => root.querySelectorAll('*').forEach((e) => {
     if (e.tagName === 'CANVAS' && e.getContext('2d')) found.push(e); if (e.shadowRoot) seek(e.shadowRoot); });
 seek(document);
-const canvas = found.sort((a, b) => b.width * b.height - a.width * a.height)[0];
-if (!canvas || !canvas.width) return [0, 0, 0];
+const canvas = found.sort((a, b) => b.width * b.height - a.width * a.height)[0];"""
+DRAWN = CANVAS + """if (!canvas || !canvas.width) return [0, 0, 0];
 const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data, colours = new Set();
 for (let i = 0; i < pixels.length && colours.size < 64; i += 4 * 97) if (pixels[i + 3]) colours.add(pixels.slice(i, i + 3).join());
-return [canvas.width, canvas.height, colours.size];'''
+return [canvas.width, canvas.height, colours.size];"""
 
 def wait_drawn(driver, width, seconds=60):
     """Waits for a canvas WIDTH CSS pixels wide or more, drawn in 8 colours or more."""
