@@ -48,9 +48,11 @@ bool readPlainDecimal(const QString &text, double *value)
         digits[i] = char(c);
     }
     const char *first = digits[0] == '+' ? digits + 1 : digits;
-#ifdef __cpp_lib_to_chars
+#if defined(__cpp_lib_to_chars)
     const auto [last, error] = std::from_chars(first, digits + length, *value);
     return error == std::errc() && last == digits + length;
+#elif !defined(Q_OS_WASM)
+#error "from_chars for floating point is missing: the desktop builds read numbers with it"
 #else
     // A C++ library without from_chars for floating point (the browser build's): Qt's
     // reader, correctly rounded too, of the same characters.

@@ -16,8 +16,6 @@
 #include "ui_zelmora3.h"
 #include "zelmora/version.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
@@ -25,6 +23,10 @@
 #include <QPointer>
 #include <QStatusBar>
 #include <QTableWidgetItem>
+#ifdef Q_OS_WASM
+#include <QApplication>
+#include <QKeyEvent>
+#endif
 
 namespace {
 

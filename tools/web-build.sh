@@ -10,7 +10,8 @@
 #   2. builds a static, single-threaded Qt for WebAssembly from it with Debian's Emscripten,
 #      once, as packaging/web/qt-recipe.cmake says, into the cache under a key of that recipe,
 #      its patches, Qt's source version and the toolchain's versions;
-#   3. builds Zelmora against it and leaves the site in /var/zelmora-cache/web/site.
+#   3. builds Zelmora against it and leaves the site in /var/zelmora-cache/web/site-CLONE
+#      (ZELMORA_CLONE: the clone's own build folder and site; ZELMORA_JOBS: parallel jobs).
 set -euo pipefail
 cd /src
 [ -d /var/zelmora-cache ] || { echo "tools/web-build.sh runs inside tools/debian13.sh's root" >&2; exit 1; }
@@ -93,9 +94,7 @@ else
 
     step "installing Qt into the cache"
     cmake --install "$qt_dir/build" > "$qt_dir/install.log" 2>&1 || { tail -40 "$qt_dir/install.log"; exit 1; }
-    # The licences of what the site ships, then only the installed Qt is needed.
-    mkdir -p "$qt_install/licenses"
-    cp "$qt_source/LICENSES/LGPL-3.0-only.txt" "$qt_source/src/3rdparty/wasm/DEJAVU-LICENSE" "$qt_install/licenses/"
+    # Only the installed Qt is needed from now on.
     rm -rf "$qt_dir/build" "$qt_dir/source" "$qt_dir/apt"
     touch "$qt_install/.complete"
 fi
@@ -112,12 +111,13 @@ while IFS= read -r other; do
 done < <(ls -dt "$cache"/qt-wasm-*/ 2> /dev/null)
 
 step "building Zelmora for WebAssembly"
-build=$cache/web/build
+clone=${ZELMORA_CLONE:-default}
+build=$cache/web/build-$clone
 # A build folder made for another Qt is made anew.
 recorded=$(sed -n 's/^Qt6_DIR:[A-Z]*=//p' "$build/CMakeCache.txt" 2> /dev/null || true)
 fresh=()
 [[ $recorded == "$qt_install"/* ]] || fresh=(--fresh)
 "$qt_install/bin/qt-cmake" -S /src -B "$build" -G Ninja "${fresh[@]}" -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DZELMORA_BENCHMARKS=OFF -DZELMORA_WEB_SITE_DIR="$cache/web/site" > /dev/null
+    -DZELMORA_BENCHMARKS=OFF -DZELMORA_WEB_SITE_DIR="$cache/web/site-$clone" > /dev/null
 cmake --build "$build" --parallel "${ZELMORA_JOBS:-$(nproc)}" --target zelmora_site

@@ -28,12 +28,15 @@ if ((${#missing[@]})); then
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-ZELMORA_CACHE=$cache bash tools/debian13.sh bash tools/web-build.sh
+# Each clone builds in a folder of its own in the cache (every clone is /src in the root).
+clone=$(realpath . | sha256sum | cut -c1-12)
+ZELMORA_CACHE=$cache bash tools/debian13.sh env ZELMORA_CLONE="$clone" ZELMORA_JOBS="${ZELMORA_JOBS:-}" \
+    bash tools/web-build.sh
 
 printf '\n== the site, in build/web/\n'
 rm -rf build/web
 mkdir -p build
-cp -r "$cache/debian13.cache/web/site" build/web
+cp -r "$cache/debian13.cache/web/site-$clone" build/web
 (cd build/web && find . -type f | sort | while read -r file; do
     printf '%10d %10d  %s\n' "$(stat -c %s "$file")" "$(gzip -6c "$file" | wc -c)" "${file#./}"
 done | awk '{ print; raw += $1; gz += $2 } END { printf "%10d %10d  in all (bytes: raw, gzip -6)\n", raw, gz }')

@@ -2,10 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 Zelmora developers
 # The browser program against the desktop one, in Chromium: the guide's worked example typed
-# in and calculated gives the guide's log (tst_guide proves it the desktop program's), time
-# stamps aside, read through the clipboard; index.html?file=psu.zmr names another document in
-# the status bar; Exit's Save and Cancel keep the window, Discard closes the program and the
-# page says so. Screenshots go to SHOTS. Usage: parity.py SITE GUIDE SHOTS
+# in gives the guide's log (tst_guide proves it the desktop's), time stamps aside, read
+# through the clipboard; ?file= names the document in the status bar; Exit's Save and Cancel
+# keep the window, Discard closes the program and the page says so. Usage: parity.py SITE GUIDE SHOTS
 import os, re, sys, time
 import browser
 from selenium.webdriver.common.action_chains import ActionChains
@@ -47,8 +46,12 @@ log = driver.execute_async_script('navigator.clipboard.readText().then(arguments
 for shown, desktop in zip(unstamped(log), unstamped(expected)):
     print('%-60s | %s' % (shown, desktop))
 assert unstamped(log) == unstamped(expected), 'the browser log differs from the desktop one'
+windows = lambda: driver.execute_script(browser.CANVAS + 'return found.length')
 for answer in ((543, 370), (715, 370), (629, 370)):  # File, Exit, then Save, Cancel, Discard
-    act(driver, (23, 8), (50, 131), answer)
+    act(driver, (23, 8), (50, 131))
+    shown = WebDriverWait(driver, 10, 0.05).until(lambda _: windows() > 1 and windows())  # the question
+    act(driver, answer)
+    WebDriverWait(driver, 10, 0.05).until(lambda _: windows() < shown)
     closed = driver.execute_script('return !document.getElementById("closed").hidden')
     print('Exit answered at %s: %s' % (answer, 'the program closed' if closed else 'the window stays'))
     assert closed == (answer == (629, 370)) and (closed or browser.wait_drawn(driver, 700, 5))

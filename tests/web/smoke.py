@@ -14,8 +14,7 @@ for scale in (1, 2):
         driver.get(browser.serve(site) + 'index.html')
         width, height, colours = browser.wait_drawn(driver, 700)
         driver.save_screenshot(os.path.join(shots, 'window-%d.png' % (100 * scale)))
-        errors = [entry['message'] for entry in driver.get_log('browser') if entry['level'] == 'SEVERE']
         print('%d %%: the window drawn, %d×%d device pixels, %d+ colours' % (100 * scale, width, height, colours))
-        assert not errors, errors
+        assert not (errors := [e['message'] for e in driver.get_log('browser') if e['level'] == 'SEVERE']), errors
     finally:
         driver.quit()
