@@ -3,7 +3,9 @@
 # Copyright (C) 2026 Zelmora developers
 
 # Installs the Debian/Ubuntu packages that building, running and testing Zelmora need,
-# where they are missing (with sudo when not run as root).
+# where they are missing (with sudo when not run as root). Given package names, installs
+# those instead (tools/web.sh: the browser and its driver).
+# Usage: setup.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -15,6 +17,8 @@ packages=(
     dpkg-dev file lintian man-db
     cmark-gfm python3 ccache
 )
+
+((! $#)) || packages=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -15,18 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cache=${ZELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zelmora}
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-packages=(chromium chromium-driver python3-selenium)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
-done
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -q
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+bash tools/setup.sh chromium chromium-driver python3-selenium
 
 # Each clone builds in a folder of its own in the cache (every clone is /src in the root).
 clone=$(realpath . | sha256sum | cut -c1-12)
