@@ -2,8 +2,9 @@
 # Copyright (C) 2026 Zelmora developers
 
 # The recipe of the Qt that zelmora.exe is linked with, in one file: the MinGW-w64 cross
-# toolchain (posix threads) and Qt's configure options. tools/windows.sh builds Qt with
-# this file as its toolchain file and reads the options from it (cmake -P writes them);
+# toolchain (posix threads) and Qt's configure options. tools/windows-build.sh builds Qt,
+# in the Debian 13 root, with this file as its toolchain file and reads the options from it
+# (cmake -P writes them);
 # the cached Qt is keyed by this file's hash, so any change here means a new Qt build.
 # Zelmora's own build uses the same toolchain through mingw-w64-x86_64.cmake.
 set(CMAKE_SYSTEM_NAME Windows)
@@ -27,7 +28,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 
-# Qt: static and small, with the host tools of the system's own Qt (the same version).
+# Qt: static and small, with the host tools of the root's own Qt (the same version).
 set(ZELMORA_QT_PREFIX_BUILTIN /opt/zelmora-qt6-mingw) # compiled into Qt; files go to the cache
 set(ZELMORA_QT_CONFIGURE
     -xplatform win32-g++ -static -static-runtime -release -optimize-size
@@ -46,7 +47,7 @@ set(ZELMORA_QT_CMAKE_OPTIONS
 # path in what the compiler writes (-ffile-prefix-map).
 set(ZELMORA_QT_BUILD_PATH /usr/src/zelmora-qt6)
 
-if(CMAKE_SCRIPT_MODE_FILE) # cmake -P: the configure line for tools/windows.sh, one word a line
+if(CMAKE_SCRIPT_MODE_FILE) # cmake -P: the configure line for tools/windows-build.sh, one word a line
     if(NOT ZELMORA_QT_DIR OR NOT ZELMORA_QT_CONFIGURE_FILE)
         message(FATAL_ERROR "usage: cmake -DZELMORA_QT_DIR=DIR -DZELMORA_QT_CONFIGURE_FILE=FILE -P qt-recipe.cmake")
     endif()

@@ -30,12 +30,13 @@ if(ZELMORA_SIGN)
         COMMAND bash ${ZELMORA_SIGN_SCRIPT} ${ZELMORA_SIGN_STAMP} $<TARGET_FILE:zelmora> VERBATIM)
 endif()
 
-# The windows platform, the Vista style and the picture formats the program shows; the
+# The windows platform, the Windows styles (Qt's one plugin of the Vista and the Windows 11
+# style; the form is drawn in the Vista one) and the picture formats the program shows; the
 # offscreen platform too, so that the program also starts headless (-platform offscreen).
 function(zelmora_import_plugins target)
     qt_import_plugins(${target}
         INCLUDE Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin
-                Qt6::QWindowsVistaStylePlugin Qt6::QJpegPlugin Qt6::QICOPlugin)
+                Qt6::QModernWindowsStylePlugin Qt6::QJpegPlugin Qt6::QICOPlugin)
 endfunction()
 zelmora_import_plugins(zelmora)
 
