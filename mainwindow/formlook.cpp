@@ -34,7 +34,12 @@ void addFormFonts()
 
 void useFormStyle()
 {
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    // Qt's Windows Vista style, also where Qt would pick its Windows 11 one (on Windows 11),
+    // with the system's light palette it brings, as in dark mode too: the Vista style draws
+    // only light (Qt hands it the light palette there).
+    QApplication::setStyle(QStringLiteral("windowsvista"));
+#else
     // The desktop's palette (its platform theme's, or its style's own, which comes with
     // the style once made) outlives the change: every colour of it is set again, as set
     // explicitly, since a palette that merely equals the application's would not be.

@@ -21,5 +21,6 @@ void addFormFonts();
 #endif
 
 // The style the form's fixed geometry was drawn for, where the desktop's own could break
-// it: Fusion on Linux, with the desktop's colours kept. Windows keeps its native style.
+// it: Fusion on Linux, with the desktop's colours kept; on Windows the Windows Vista style
+// (Qt 6.8 would pick its Windows 11 style on Windows 11).
 void useFormStyle();

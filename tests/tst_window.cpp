@@ -144,6 +144,7 @@ private slots:
         QTest::newRow("own look") << QString() << formFont() << false;
         QTest::newRow("desktop font") << QString() << QFont(QStringLiteral("DejaVu Sans"), 11) << false;
         QTest::newRow("Breeze") << QStringLiteral("Breeze") << formFont() << false;
+        QTest::newRow("Windows 11") << QStringLiteral("windows11") << formFont() << false;
         QTest::newRow("dark palette") << QString() << formFont() << true;
     }
     void captionsFit()
@@ -183,8 +184,17 @@ private slots:
             const QPalette paper = w.log()->palette();
             if (paper.color(QPalette::Base).lightness() < 200 || paper.color(QPalette::Text) != Qt::black)
                 cut << QStringLiteral("the log is not dark on light");
-            if (dark && w.window->palette().color(QPalette::Window).lightness() > 128)
-                cut << QStringLiteral("the desktop's dark palette is lost");
+#ifdef Q_OS_WIN
+            const QString formStyle = QStringLiteral("windowsvista"); // which draws only light
+            const bool keepsDark = false;
+#else
+            const QString formStyle = QStringLiteral("fusion");
+            const bool keepsDark = true;
+#endif
+            if (QApplication::style()->name().compare(formStyle, Qt::CaseInsensitive) != 0)
+                cut << QStringLiteral("the form is in the style %1").arg(QApplication::style()->name());
+            if (dark && (w.window->palette().color(QPalette::Window).lightness() > 128) == keepsDark)
+                cut << QStringLiteral("the desktop's dark palette is %1").arg(keepsDark ? "lost" : "kept");
         }
         QApplication::setFont(previous);
         QApplication::setStyle(previousStyle);
