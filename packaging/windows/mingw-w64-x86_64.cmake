@@ -5,16 +5,16 @@
 include(${CMAKE_CURRENT_LIST_DIR}/qt-recipe.cmake)
 
 # The build folder's Qt, recorded when it is configured: ZELMORA_QT_PREFIX, a Qt that
-# tools/windows.sh built into its cache (…/qt-<version>-<key>/install; it prints the line
-# that configures a build folder for it), and the Debian version of its source (by default
-# the one in the folder's name).
+# tools/windows-build.sh built into the Debian 13 root's cache
+# (/var/zelmora-cache/qt-win-<version>-<key>/install), and the Debian version of its source
+# (by default the one in the folder's name).
 if(NOT ZELMORA_QT_PREFIX OR NOT EXISTS "${ZELMORA_QT_PREFIX}/lib/cmake/Qt6/Qt6Config.cmake")
     message(FATAL_ERROR "No cross-built Qt in ZELMORA_QT_PREFIX (\"${ZELMORA_QT_PREFIX}\"): run "
-        "tools/windows.sh once, which builds one, or configure with the line it prints: "
-        "cmake --preset windows -DZELMORA_QT_PREFIX=<cache>/qt-<version>-<key>/install "
+        "tools/windows.sh once, which builds one, or configure in the Debian 13 root with "
+        "cmake --preset windows-debian13 -DZELMORA_QT_PREFIX=/var/zelmora-cache/qt-win-<version>-<key>/install "
         "-DZELMORA_QT_DEBIAN_VERSION=<version>")
 endif()
-if(NOT ZELMORA_QT_DEBIAN_VERSION AND ZELMORA_QT_PREFIX MATCHES "/qt-([^/]+)-[0-9a-f]+/install/?$")
+if(NOT ZELMORA_QT_DEBIAN_VERSION AND ZELMORA_QT_PREFIX MATCHES "/qt-win-([^/]+)-[0-9a-f]+/install/?$")
     set(ZELMORA_QT_DEBIAN_VERSION "${CMAKE_MATCH_1}") # as the cache names the folder
 endif()
 set(ZELMORA_QT_PREFIX "${ZELMORA_QT_PREFIX}" CACHE PATH "The cross-built Qt this build folder links")

@@ -6,8 +6,8 @@
 # (one folder). Both hold the same files, from the one list below: the program, the
 # pictures it loads from its working folder, the licence, a short readme in Russian, the
 # third-party notices and the user's guide (doc\guide.ru.html with its screenshots).
-# A Windows build always makes both: without their tools it stops here (tools/windows.sh
-# installs them).
+# A Windows build always makes both: without their tools it stops here (tools/windows.sh's
+# Debian 13 root has them).
 find_program(MAKENSIS makensis REQUIRED)
 find_program(ZIP zip REQUIRED)
 

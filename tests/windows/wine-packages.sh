@@ -155,15 +155,15 @@ capture() {
 check_picture_shown() {
     capture "$work/installed.png" "$home_win\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Zelmora.lnk"
     local box position background shown= picture
-    box=$(convert "$work/installed.png" "$work/empty.png" -compose difference -composite \
+    box=$(magick "$work/installed.png" "$work/empty.png" -compose difference -composite \
           -fill white +opaque black -format '%@' info: 2> /dev/null)
     position=${box#*+}
     for picture in "$source"/img/*.png; do
         [[ $picture == *@2x.png ]] && continue
         [ "$box" = "$(identify -format '%wx%h' "$picture")+$position" ] || continue
-        background=$(convert "$work/empty.png" -format "%[pixel:p{${position%+*},${position#*+}}]" info:)
-        convert "$picture" -background "$background" -flatten "$work/expected.png"
-        convert "$work/installed.png" -crop "$box" +repage "$work/shown.png"
+        background=$(magick "$work/empty.png" -format "%[pixel:p{${position%+*},${position#*+}}]" info:)
+        magick "$picture" -background "$background" -flatten "$work/expected.png"
+        magick "$work/installed.png" -crop "$box" +repage "$work/shown.png"
         if [ "$(compare -metric AE "$work/shown.png" "$work/expected.png" null: 2>&1)" = 0 ]; then
             shown=$picture
         fi

@@ -5,7 +5,7 @@
 # Runs a Windows program under Wine, as CTest does for every Windows test:
 #   wine-run.sh PROGRAM.exe [ARGUMENT...]
 # The Wine prefix is a throwaway one (WINEPREFIX, default build/windows/wineprefix, made
-# anew by tools/windows.sh); Wine prints none of its own diagnostics, offers no downloads
+# anew by tools/windows-build.sh); Wine prints none of its own diagnostics, offers no downloads
 # (Mono, Gecko) and writes no launchers into the host's desktop.
 set -euo pipefail
 export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$0")/../.." && pwd)/build/windows/wineprefix}

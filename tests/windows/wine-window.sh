@@ -6,7 +6,7 @@
 # its main window appears, and it says nothing on stderr.
 # Usage: wine-window.sh ZELMORA_EXE   (from the folder holding the pictures)
 set -euo pipefail
-# On the X display that the Wine prefix started on (tools/windows.sh runs the tests in one).
+# On the X display that the Wine prefix started on (tools/windows-build.sh runs the tests in one).
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
