@@ -135,5 +135,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     status=0
     ctest --preset windows-debian13 || status=$?
-    wineserver -k 2>/dev/null || true
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
     exit $status'
