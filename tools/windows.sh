@@ -26,6 +26,9 @@ kept=$cache/debian13.cache # the root's /var/zelmora-cache
 # files a signing key needs are copied for the run into a folder of the cache that only
 # root may read, removed when the run ends.
 settings=(ZELMORA_JOBS="${ZELMORA_JOBS:-}" ZELMORA_SIGN="${ZELMORA_SIGN:-OFF}")
+# The packages' file times: the commit's, which git (not in the root) tells here.
+epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2> /dev/null || true)}
+[ -z "$epoch" ] || settings+=(SOURCE_DATE_EPOCH="$epoch")
 keys=
 cleanup() { [ -z "$keys" ] || "${sudo[@]}" rm -rf "$keys"; }
 trap 'status=$?; cleanup; ((status)) && echo "tools/windows.sh: failed at step: $current_step (exit $status)" >&2' EXIT
