@@ -21,20 +21,6 @@ cache=/var/zelmora-cache
 # One browser build at a time (runs in the root may go on at once): it owns the folders below.
 exec 8>> "$cache/web.lock"
 flock --nonblock 8 || { echo "== waiting for the other browser build to end"; flock 8; }
-recipe=packaging/web/qt-recipe.cmake
-qt_debian_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-toolchain_packages=(emscripten clang-19 lld-19 llvm-19 binaryen nodejs)
-key_inputs() {
-    echo "qt6-base $qt_debian_version"
-    dpkg-query -W -f='${Package} ${Version}\n' "${toolchain_packages[@]}"
-    sha256sum "$recipe" packaging/web/qt-*.patch | sed 's| .*/| |'
-}
-qt_key=$(key_inputs | sha256sum | cut -c1-12)
-qt_dir=$cache/qt-wasm-$qt_debian_version-$qt_key
-qt_install=$qt_dir/install
-echo "Qt for WebAssembly: cache key $qt_key, from:"
-key_inputs | sed 's/^/  /'
-
 # Qt's configure finds Emscripten through EMSDK and the layout of Emscripten's own SDK: a
 # folder holding .emscripten, which names the compiler's folder, as upstream/emscripten.
 # Debian's emscripten has its files in /usr/share/emscripten, so this folder only points
@@ -46,69 +32,10 @@ if [ ! -f "$EMSDK/.emscripten" ]; then
     echo "EMSCRIPTEN_ROOT = 'upstream/emscripten'" > "$EMSDK/.emscripten"
 fi
 
-if [ -f "$qt_install/.complete" ]; then
-    step "reusing the Qt for WebAssembly in $qt_install"
-else
-    step "fetching Qt's source (qt6-base $qt_debian_version) from Debian's archive"
-    rm -rf "$qt_dir" # an unfinished build (its run ended half-way)
-    mkdir -p "$qt_dir/apt/lists/partial" "$qt_dir/apt/cache/archives/partial" "$qt_dir/source"
-    # A private apt configuration: the root's own archives as deb-src; apt checks the
-    # download against the signed index.
-    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list > "$qt_dir/apt/sources.list"
-    apt_private=(
-        -o Dir::Etc::SourceList="$qt_dir/apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
-        -o Dir::State::Lists="$qt_dir/apt/lists" -o Dir::Cache="$qt_dir/apt/cache"
-        -o APT::Sandbox::User=root
-    )
-    apt-get "${apt_private[@]}" -q update > /dev/null
-    if ! (cd "$qt_dir/source" && apt-get "${apt_private[@]}" -q source "qt6-base=$qt_debian_version" > /dev/null); then
-        echo "tools/web-build.sh: Debian's archive no longer offers the source of qt6-base" >&2
-        echo "  $qt_debian_version, the root's qt6-base-dev: remove the root (tools/debian13.sh" >&2
-        echo "  --print-root names it) so that the next run makes it anew with the current one." >&2
-        exit 1
-    fi
-    qt_source=$(find "$qt_dir/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
-    for patch in packaging/web/qt-*.patch; do
-        patch -d "$qt_source" -p1 --quiet < "$patch"
-    done
-
-    step "configuring Qt for WebAssembly (each of configure's checks links through node: minutes)"
-    cmake -DZELMORA_QT_CONFIGURE_FILE="$qt_dir/configure-options" -P "$recipe"
-    mapfile -t qt_configure < "$qt_dir/configure-options"
-    mkdir -p "$qt_dir/build"
-    (cd "$qt_dir/build" && "$qt_source/configure" -prefix "$qt_install" "${qt_configure[@]}") \
-        > "$qt_dir/configure.log" 2>&1 || { tail -40 "$qt_dir/configure.log"; exit 1; }
-    grep -i -A3 "^WARNING\|Emscripten .* toolchain" "$qt_dir/configure.log" | head -20 || true
-
-    step "building Qt for WebAssembly (tens of minutes on 2 cores)"
-    # Ninja's status of the newest step (done/all, seconds), every half minute.
-    NINJA_STATUS="[%f/%t %es] " cmake --build "$qt_dir/build" --parallel "${ZELMORA_JOBS:-$(nproc)}" \
-        > "$qt_dir/build.log" 2>&1 &
-    builder=$!
-    while kill -0 "$builder" 2>/dev/null; do
-        sleep 30
-        progress=$(grep -o '^\[[0-9]*/[0-9]* [0-9.]*s\]' "$qt_dir/build.log" | tail -1 || true)
-        echo "  Qt build: ${progress:-starting}"
-    done
-    wait "$builder" || { grep -B5 -A20 -m1 'FAILED' "$qt_dir/build.log" || tail -40 "$qt_dir/build.log"; exit 1; }
-
-    step "installing Qt into the cache"
-    cmake --install "$qt_dir/build" > "$qt_dir/install.log" 2>&1 || { tail -40 "$qt_dir/install.log"; exit 1; }
-    # Only the installed Qt is needed from now on.
-    rm -rf "$qt_dir/build" "$qt_dir/source" "$qt_dir/apt"
-    touch "$qt_install/.complete"
-fi
-touch "$qt_dir" # used last
-# The Qt builds of other keys: the one used last before this one is kept, every other one
-# (an unfinished one too) removed; no other build uses them while this one holds the lock.
-kept=
-while IFS= read -r other; do
-    other=${other%/}
-    [ "$other" != "$qt_dir" ] || continue
-    if [ -z "$kept" ] && [ -f "$other/install/.complete" ]; then kept=$other; continue; fi
-    echo "removing the Qt for WebAssembly used before the last two: $other"
-    rm -rf "$other"
-done < <(ls -dt "$cache"/qt-wasm-*/ 2> /dev/null)
+source tools/qt-cache.sh
+qt_toolchain_packages=(emscripten clang-19 lld-19 llvm-19 binaryen nodejs)
+qt_patches=(packaging/web/qt-*.patch)
+qt_cache WebAssembly wasm packaging/web/qt-recipe.cmake -prefix
 
 step "building Zelmora for WebAssembly"
 clone=${ZELMORA_CLONE:-default}

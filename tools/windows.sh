@@ -41,7 +41,14 @@ for setting in PKCS12 PKCS11_MODULE PKCS11_KEY CERT PASSWORD_FILE TIMESTAMP_URL 
             [ -r "$value" ] || { echo "tools/windows.sh: $setting: cannot read $value" >&2; exit 1; }
             if [ -z "$keys" ]; then
                 "${sudo[@]}" mkdir -p "$kept"
-                keys=$("${sudo[@]}" mktemp -d "$kept/signing.XXXXXX")
+                # The run's process id names its folder: the folders of runs that were
+                # killed outright (no time to clean up) are removed by the next one.
+                for old in "$kept"/signing.*; do
+                    [ -d "$old" ] || continue
+                    pid=${old##*/signing.}
+                    ps -p "${pid%%.*}" > /dev/null || "${sudo[@]}" rm -rf "$old"
+                done
+                keys=$("${sudo[@]}" mktemp -d "$kept/signing.$$.XXXXXX")
             fi
             "${sudo[@]}" install -m 600 "$value" "$keys/${setting#ZELMORA_SIGN_}"
             value=/var/zelmora-cache/${keys##*/}/${setting#ZELMORA_SIGN_}

@@ -11,7 +11,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/qt-recipe.cmake)
 if(NOT ZELMORA_QT_PREFIX OR NOT EXISTS "${ZELMORA_QT_PREFIX}/lib/cmake/Qt6/Qt6Config.cmake")
     message(FATAL_ERROR "No cross-built Qt in ZELMORA_QT_PREFIX (\"${ZELMORA_QT_PREFIX}\"): run "
         "tools/windows.sh once, which builds one, or configure in the Debian 13 root with "
-        "cmake --preset windows-debian13 -DZELMORA_QT_PREFIX=/var/zelmora-cache/qt-win-<version>-<key>/install "
+        "cmake --preset windows -DZELMORA_QT_PREFIX=/var/zelmora-cache/qt-win-<version>-<key>/install "
         "-DZELMORA_QT_DEBIAN_VERSION=<version>")
 endif()
 if(NOT ZELMORA_QT_DEBIAN_VERSION AND ZELMORA_QT_PREFIX MATCHES "/qt-win-([^/]+)-[0-9a-f]+/install/?$")
