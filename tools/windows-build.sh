@@ -27,7 +27,7 @@ flock --nonblock 8 || { echo "== waiting for the other Windows build to end"; fl
 source tools/qt-cache.sh
 qt_toolchain_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix-runtime
                        binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev)
-qt_patches=()
+qt_patches=(packaging/windows/qt-*.patch)
 qt_cache Windows win packaging/windows/qt-recipe.cmake -extprefix toolchain
 
 step "cross-building Zelmora and its tests, making the installer and the zip"

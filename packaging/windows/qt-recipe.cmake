@@ -2,10 +2,12 @@
 # Copyright (C) 2026 Zelmora developers
 
 # The recipe of the Qt that zelmora.exe is linked with, in one file: the MinGW-w64 cross
-# toolchain (posix threads) and Qt's configure options. tools/windows-build.sh builds Qt,
+# toolchain (posix threads) and Qt's configure options (and the patches beside it,
+# qt-*.patch, applied to Debian's qt6-base source first). tools/windows-build.sh builds Qt,
 # in the Debian 13 root, with this file as its toolchain file and reads the options from it
 # (cmake -P writes them);
-# the cached Qt is keyed by this file's hash, so any change here means a new Qt build.
+# the cached Qt is keyed by this file's hash and the patches', so any change here means a
+# new Qt build.
 # Zelmora's own build uses the same toolchain through mingw-w64-x86_64.cmake.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
@@ -40,6 +42,15 @@ set(ZELMORA_QT_CONFIGURE
     -no-opengl -no-dbus -no-icu -no-feature-sql -no-feature-network
     -no-feature-printsupport -no-feature-tabletevent -no-feature-xml -no-feature-concurrent
     -no-feature-zstd -no-feature-androiddeployqt -no-feature-windeployqt -no-feature-qmake
+    # What would be linked in though the program never shows it: style sheets (the program
+    # sets none; every widget's style would go through their code), and widgets Qt's styles
+    # and dialogs refer to (qt-windows11style-graphicsview.patch lets the Windows 11 style
+    # do without the graphics view).
+    -no-feature-style-stylesheet -no-feature-graphicsview
+    -no-feature-calendarwidget -no-feature-datetimeedit -no-feature-mdiarea -no-feature-dial
+    -no-feature-lcdnumber -no-feature-colordialog -no-feature-fontdialog -no-feature-filedialog
+    -no-feature-wizard -no-feature-undoview -no-feature-columnview -no-feature-fontcombobox
+    -no-feature-keysequenceedit -no-feature-textodfwriter
     -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion
     -no-feature-system-textmarkdownreader)
 set(ZELMORA_QT_CMAKE_OPTIONS

@@ -8,7 +8,7 @@
 set -euo pipefail
 headers=$(x86_64-w64-mingw32-objdump -p "$1")
 grep -q 'Subsystem.*(Windows GUI)' <<< "$headers" || { echo "not a Windows GUI program"; exit 1; }
-windows='advapi32|authz|comdlg32|d3d11|d3d9|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|ws2_32|wtsapi32|api-ms-win-[a-z0-9-]+'
+windows='advapi32|authz|comdlg32|d3d11|d3d12|d3d9|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|mpr|msvcrt|netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|ws2_32|wtsapi32|api-ms-win-[a-z0-9-]+'
 foreign=$(sed -n 's/^\s*DLL Name: //p' <<< "$headers" | grep -viE "^($windows)\.dll$" || true)
 if [ -n "$foreign" ]; then
     echo "zelmora.exe needs DLLs that Windows does not have:"; echo "$foreign"; exit 1

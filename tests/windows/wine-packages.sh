@@ -60,7 +60,7 @@ uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelmora'
 # empty folder, as on Windows.
 snapshot() {
     (cd "$WINEPREFIX" && find drive_c -type f | LC_ALL=C sort
-     find drive_c -type d -not -path 'drive_c/users/*/Temp/*' | LC_ALL=C sort) > "$1.files"
+     find drive_c -type d -not -path 'drive_c/users/*/AppData/Local/Temp/*' | LC_ALL=C sort) > "$1.files"
     rm -f "$work/hkcu.reg" "$work/hklm.reg"
     wine reg export HKCU "$work/hkcu.reg" /y > /dev/null 2>&1
     wine reg export 'HKLM\Software' "$work/hklm.reg" /y > /dev/null 2>&1
@@ -229,7 +229,7 @@ running)
     same "$(status "$setup" /S)" 6 "a second installer: exit code"
     $wineserver -k
     $wineserver -w
-    rm -r "$WINEPREFIX"/drive_c/users/*/Temp/ns*.tmp # the killed installer's plugins
+    rm -r "$WINEPREFIX"/drive_c/users/*/AppData/Local/Temp/ns*.tmp # the killed installer's plugins
     check_install "$default_win" "$default"
     echo "a second installer while one runs: exit code 6"
     # Interactively: Retry once the program is closed (ended); the last page starts it.
