@@ -37,6 +37,7 @@ function(zelmora_import_plugins target)
     qt_import_plugins(${target}
         INCLUDE Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin
                 Qt6::QModernWindowsStylePlugin Qt6::QJpegPlugin Qt6::QICOPlugin)
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/qt-stylesheet.cpp)
 endfunction()
 zelmora_import_plugins(zelmora)
 
