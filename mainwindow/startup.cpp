@@ -69,7 +69,20 @@ int runZelmora(int argc, char **argv)
     // desktop (QT_STYLE_OVERRIDE, a platform theme's) gives way to the form's, as the
     // desktop's fonts do.
     const bool userStyle = styleChosen(argc, argv);
+#ifdef Q_OS_WIN
+    // Windows text as the form was drawn and tested with: through GDI's font database,
+    // which Qt 6.8 gave up by default for DirectWrite's (other metrics, other fallbacks),
+    // unless the platform's options are chosen (QT_QPA_PLATFORM, or -platform, which
+    // outweighs it). Not left for the programs this one starts.
+    const bool formTextEngine = !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (formTextEngine)
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=gdi");
     QApplication application(argc, argv);
+    if (formTextEngine)
+        qunsetenv("QT_QPA_PLATFORM");
+#else
+    QApplication application(argc, argv);
+#endif
     if (!userStyle)
         useFormStyle();
     // The launcher's id, so that a taskbar matches the window to its launcher and icon.
