@@ -27,8 +27,8 @@ top=$PWD
 # What building and testing need (tools/setup.sh's list), the locales and virtual display
 # the tests use, the desktop styles and the settings tool the form is checked under, and
 # mount, with which the tests run this script inside the root too. The cross builds: for the
-# browser, Emscripten and Ninja (tools/web.sh); for Windows, whose build moves into this root
-# from the host next, MinGW-w64, NSIS, the signing tools and Wine with what its tests use.
+# browser, Emscripten and Ninja (tools/web.sh); for Windows (tools/windows.sh), MinGW-w64,
+# NSIS, the signing tools and Wine with what its tests use.
 packages=(
     g++ make cmake pkg-config qt6-base-dev libgl-dev libbenchmark-dev
     emscripten ninja-build

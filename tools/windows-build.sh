@@ -8,12 +8,14 @@
 #   1. fetches Qt's source from Debian 13's qt6-base source package, the same version as the
 #      root's qt6-base-dev, whose host tools (moc, rcc, uic) the cross build uses;
 #   2. cross-builds a static Qt from it with the root's MinGW-w64, once, as
-#      packaging/windows/qt-recipe.cmake says, into the cache under a key of that recipe,
-#      Qt's source version and the toolchain's versions;
+#      packaging/windows/qt-recipe.cmake says (with the patches beside it), into the cache
+#      under a key of the recipe, the patches, Qt's source version and the toolchain's
+#      versions (tools/qt-cache.sh);
 #   3. cross-builds the program and the tests (preset windows), makes the installer
 #      and the portable zip (signed when ZELMORA_SIGN=ON, see packaging/windows/sign.sh),
 #      runs the tests under the root's Wine and leaves zelmora.exe, the installer, the zip
-#      and SHA256SUMS in /var/zelmora-cache/windows/build.
+#      and SHA256SUMS in /var/zelmora-cache/windows/build-CLONE (ZELMORA_CLONE: the clone's
+#      own build folder).
 set -euo pipefail
 cd /src
 [ -d /var/zelmora-cache ] || { echo "tools/windows-build.sh runs inside tools/debian13.sh's root" >&2; exit 1; }
@@ -31,7 +33,8 @@ qt_patches=(packaging/windows/qt-*.patch)
 qt_cache Windows win packaging/windows/qt-recipe.cmake -extprefix toolchain
 
 step "cross-building Zelmora and its tests, making the installer and the zip"
-build=$cache/windows/build
+export ZELMORA_CLONE=${ZELMORA_CLONE:-default} # the preset's build folder
+build=$cache/windows/build-$ZELMORA_CLONE
 # The build folder records its Qt when configured: a folder made for another Qt is made
 # anew. Signing is chosen with ZELMORA_SIGN=ON and the key's ZELMORA_SIGN_* settings in the
 # environment (packaging/windows/sign.sh), passed on to the configure.
@@ -39,8 +42,6 @@ qt_options=(-DZELMORA_QT_PREFIX="$qt_install" -DZELMORA_QT_DEBIAN_VERSION="$qt_d
 recorded=$(sed -n 's/^ZELMORA_QT_PREFIX:[A-Z]*=//p' "$build/CMakeCache.txt" 2> /dev/null || true)
 fresh=()
 [ "$recorded" = "$qt_install" ] || fresh=(--fresh)
-[[ ${ZELMORA_SIGN_PKCS11_KEY:-} != *pin-value=* ]] || { echo "tools/windows.sh: ZELMORA_SIGN_PKCS11_KEY holds" \
-    "a PIN (pin-value=), which would show on command lines: put it in ZELMORA_SIGN_PASSWORD_FILE's file" >&2; exit 1; }
 sign_options=(-DZELMORA_SIGN="${ZELMORA_SIGN:-OFF}")
 for setting in PKCS12 PKCS11_MODULE PKCS11_KEY CERT PASSWORD_FILE TIMESTAMP_URL CA; do
     setting=ZELMORA_SIGN_$setting

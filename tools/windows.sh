@@ -25,10 +25,22 @@ kept=$cache/debian13.cache # the root's /var/zelmora-cache
 # The root sees only the clone (/src) and its cache: the settings pass on by name, and the
 # files a signing key needs are copied for the run into a folder of the cache that only
 # root may read, removed when the run ends.
-settings=(ZELMORA_JOBS="${ZELMORA_JOBS:-}" ZELMORA_SIGN="${ZELMORA_SIGN:-OFF}")
-# The packages' file times: the commit's, which git (not in the root) tells here.
-epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2> /dev/null || true)}
+# Each clone builds in a folder of its own in the cache (every clone is /src in the root).
+clone=$(realpath . | sha256sum | cut -c1-12)
+settings=(ZELMORA_CLONE="$clone" ZELMORA_JOBS="${ZELMORA_JOBS:-}" ZELMORA_SIGN="${ZELMORA_SIGN:-OFF}")
+# The packages' file times: the commit's, which git (not in the root) tells here, also to
+# root in a clone of another user's.
+epoch=${SOURCE_DATE_EPOCH:-$(git -c safe.directory="$top" log -1 --format=%ct 2> /dev/null || true)}
 [ -z "$epoch" ] || settings+=(SOURCE_DATE_EPOCH="$epoch")
+[[ ${ZELMORA_SIGN_PKCS11_KEY:-} != *pin-value=* ]] || { echo "tools/windows.sh: ZELMORA_SIGN_PKCS11_KEY holds" \
+    "a PIN (pin-value=), which would show on command lines: put it in ZELMORA_SIGN_PASSWORD_FILE's file" >&2; exit 1; }
+# The run's process id names the folder of its signing files: the folders of runs that were
+# killed outright (no time to clean up) are removed by the next run.
+for old in "$kept"/signing.*; do
+    [ -d "$old" ] || continue
+    pid=${old##*/signing.}
+    ps -p "${pid%%.*}" > /dev/null || "${sudo[@]}" rm -rf "$old"
+done
 keys=
 cleanup() { [ -z "$keys" ] || "${sudo[@]}" rm -rf "$keys"; }
 trap 'status=$?; cleanup; ((status)) && echo "tools/windows.sh: failed at step: $current_step (exit $status)" >&2' EXIT
@@ -41,13 +53,6 @@ for setting in PKCS12 PKCS11_MODULE PKCS11_KEY CERT PASSWORD_FILE TIMESTAMP_URL 
             [ -r "$value" ] || { echo "tools/windows.sh: $setting: cannot read $value" >&2; exit 1; }
             if [ -z "$keys" ]; then
                 "${sudo[@]}" mkdir -p "$kept"
-                # The run's process id names its folder: the folders of runs that were
-                # killed outright (no time to clean up) are removed by the next one.
-                for old in "$kept"/signing.*; do
-                    [ -d "$old" ] || continue
-                    pid=${old##*/signing.}
-                    ps -p "${pid%%.*}" > /dev/null || "${sudo[@]}" rm -rf "$old"
-                done
                 keys=$("${sudo[@]}" mktemp -d "$kept/signing.$$.XXXXXX")
             fi
             "${sudo[@]}" install -m 600 "$value" "$keys/${setting#ZELMORA_SIGN_}"
@@ -65,11 +70,12 @@ step "copying zelmora.exe, the installer, the zip and SHA256SUMS into build/wind
 owner=$(stat -c %U "$top")
 as_owner=()
 [ "$owner" = "$(id -un)" ] || as_owner=("${sudo[@]}" runuser -u "$owner" --)
-built=$kept/windows/build
+built=$kept/windows/build-$clone
 "${as_owner[@]}" mkdir -p build/windows
 "${as_owner[@]}" rm -f build/windows/zelmora.exe build/windows/zelmora-*-win64* build/windows/SHA256SUMS
-for file in "$built"/zelmora.exe "$built"/zelmora-*-win64-setup.exe "$built"/zelmora-*-win64.zip "$built"/SHA256SUMS; do
-    "${sudo[@]}" cat "$file" | "${as_owner[@]}" tee "build/windows/${file##*/}" > /dev/null
+# The files SHA256SUMS names (this version's), and SHA256SUMS.
+for name in $("${sudo[@]}" cut -d' ' -f3- "$built/SHA256SUMS" | tr -d '*') SHA256SUMS; do
+    "${sudo[@]}" cat "$built/$name" | "${as_owner[@]}" tee "build/windows/$name" > /dev/null
 done
 
 step "done"

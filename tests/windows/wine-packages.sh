@@ -239,15 +239,16 @@ running)
     main=$(window "Установка Zelmora $version")
     for _ in 1 2 3 4; do # the welcome, licence, components and folder pages
         sleep 1
-        xdotool windowfocus --sync "$main" key Return
+        timeout 10 xdotool windowfocus --sync "$main" key Return
     done
     box=$(window "Установка Zelmora $version\"")
     kill "$program"
-    xdotool windowfocus --sync "$box" key Return # Retry
+    timeout 10 xdotool windowfocus --sync "$box" key Return # Retry
     for _ in $(seq 60); do # Next and Finish, as the pages come
         sleep 1
         kill -0 "$installer" 2> /dev/null || break
-        xdotool windowfocus --sync "$main" key Return 2> /dev/null || true
+        # (a window that closes meanwhile would keep --sync waiting for ever)
+        timeout 5 xdotool windowfocus --sync "$main" key Return 2> /dev/null || true
     done
     code=0 && wait "$installer" || code=$?
     same "$code" 0 "Retry after closing the program: exit code"
